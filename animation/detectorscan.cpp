@@ -1,0 +1,164 @@
+#include "detectorscan.h"
+
+#include "canvas.h"
+#include "fields.h"
+#include "interference.h"
+#include "runtimeerror.h"
+
+#include <QLineEdit>
+
+#include <cmath>
+#include <optional>
+
+using namespace interference;
+
+namespace {
+using Colour = std::optional<Canvas::Colour>;
+
+constexpr Canvas::Colour lightGrey = 0x00C0C0C0;                       // the window's background, used to erase
+constexpr Colour upperPathColour = std::nullopt;                       // the foreground colour
+constexpr Colour lowerPathColour = Canvas::systemColourFlag | 9;       // COLOR_CAPTIONTEXT
+constexpr Canvas::Colour buttonFace = Canvas::systemColourFlag | 15;   // COLOR_BTNFACE
+constexpr Canvas::Colour green = 0x0000FF00;
+
+constexpr double canvasBottom = 581;
+constexpr double canvasRight = 800;
+constexpr double bottomMargin = 70;
+constexpr double lineTop = 100;            // the vertical lines run from canvasBottom − bottomMargin up to here
+constexpr double holeArrowLength = 20;
+constexpr double countsPerSlowDown = 30000; // counts an animation step waits per unit of slow-down
+constexpr double pauseCounts = 400;         // counts after each detector point
+
+void line(Canvas &canvas, const Segment &segment, Colour colour)
+{
+    canvas.Line(segment.from.x, segment.from.y, segment.to.x, segment.to.y, colour);
+}
+}
+
+double DetectorScan::holeHalfSpacing() const
+{
+    return fieldValue(run.nRd) / 2;
+}
+
+void DetectorScan::cmdStart_Click()
+{
+    Canvas &canvas = *run.canvas;
+    const Pacer::Run paced(m_pacer);
+
+    canvas.ScaleMode(3);
+    canvas.DrawWidth(4);
+    for (double i = 1; i <= 250; i += 2)
+        canvas.Line(50, canvasBottom - 2 * i, canvasRight, canvasBottom - 2 * i, lightGrey);
+
+    canvas.DrawWidth(1);
+    const double sourceX = 80;
+    const double axisY = 50 + canvasBottom / 2;
+    const double apertureX = 150;
+    const double detectorX = 320;
+    const double sumColumnX = checked(fieldValue(run.nVzdalenost) + (detectorX - 100));
+    const double barX = 550;
+    const double lineBottom = canvasBottom - bottomMargin;
+
+    canvas.DrawWidth(3);
+    canvas.Line(apertureX, lineBottom, apertureX, lineTop);
+    canvas.DrawWidth(5);
+    canvas.Circle(apertureX, axisY - holeHalfSpacing(), 3, lightGrey);
+    canvas.Circle(apertureX, axisY + holeHalfSpacing(), 3, lightGrey);
+    canvas.DrawWidth(1);
+    for (const double x : {detectorX, sumColumnX, barX})
+        canvas.Line(x, lineBottom, x, lineTop);
+    canvas.Line(sourceX - 20, axisY, canvasRight - 30, axisY);
+    canvas.DrawWidth(3);
+    canvas.Circle(sourceX, axisY, 5);
+
+    double pathFlag = 0;
+    for (double pointIndex = 0; pointIndex <= 10; ++pointIndex) {
+        canvas.DrawWidth(2);
+        double sumX = 0;
+        double sumY = 0;
+        const double baseAngle = 10;
+
+        // The starting phase at each hole, then the legs from the source.
+        canvas.Line(apertureX, axisY - holeHalfSpacing(), apertureX - holeArrowLength * std::cos(baseAngle),
+                    axisY - holeArrowLength * std::sin(baseAngle) - holeHalfSpacing(), upperPathColour);
+        canvas.Line(apertureX, axisY + holeHalfSpacing(), apertureX - holeArrowLength * std::cos(baseAngle),
+                    axisY - holeArrowLength * std::sin(baseAngle) + holeHalfSpacing(), lowerPathColour);
+        canvas.Line(sourceX, axisY, apertureX, axisY - holeHalfSpacing(), upperPathColour);
+        canvas.Line(sourceX, axisY, apertureX, axisY + holeHalfSpacing(), lowerPathColour);
+
+        double detectorY = 0;
+        for (double pathIndex = 1; pathIndex <= 2; ++pathIndex) {
+            pathFlag = pathFlag == -1 ? 1 : -1;
+            detectorY = canvasBottom - bottomMargin - 10.06 - 40 * pointIndex;
+            const double arrowLength = 20;
+
+            const double pathRun = checked(sumColumnX - detectorX);
+            const double upperPathLength = pathLength(pathRun, checked(axisY - holeHalfSpacing()), detectorY);
+            const double lowerPathLength = pathLength(pathRun, checked(axisY + holeHalfSpacing()), detectorY);
+
+            if (pathFlag != 1) {
+                for (q = 20; q <= 100; ++q) {
+                    PohybDolni(apertureX, axisY, detectorX, detectorY, q);
+                    PohybHorni(apertureX, axisY, detectorX, detectorY, q);
+                    const double delayCounter = checked(fieldValue(run.nSpomaleni) * countsPerSlowDown);
+                    m_pacer.count(delayCounter);
+                    canvas.DrawWidth(1);
+                    canvas.Line(sourceX + 20, axisY, canvasRight - 30, axisY);
+                    canvas.DrawWidth(2);
+                }
+            }
+
+            const bool upper = pathFlag == 1;
+            const Colour colour = upper ? upperPathColour : lowerPathColour;
+            const double pathPhase = phase(baseAngle, fieldValue(run.nUr), upper ? upperPathLength : lowerPathLength);
+            const Vector pathArrow = arrow(arrowLength, pathPhase);
+            canvas.Line(detectorX, detectorY, detectorX + pathArrow.x, detectorY + pathArrow.y, colour);
+            canvas.Line(sumColumnX + sumX, detectorY + sumY, sumColumnX + sumX + pathArrow.x,
+                        detectorY + sumY + pathArrow.y, colour);
+            // The photon marker left at the detector point by the last animation step.
+            line(canvas, marker({apertureX, Z}, {detectorX, detectorY}, q - 1), upper ? lightGrey : buttonFace);
+
+            sumX = checked(sumX + pathArrow.x);
+            sumY = checked(sumY + pathArrow.y);
+        }
+
+        m_pacer.count(pauseCounts);
+        canvas.DrawWidth(1);
+        canvas.Line(sourceX + 20, axisY, canvasRight - 30, axisY);
+
+        canvas.Line(sumColumnX, detectorY, sumColumnX + sumX, detectorY + sumY, green);
+        const double bar = probability(sumX, sumY);
+        canvas.DrawWidth(3);
+        canvas.Line(barX, detectorY, barX + bar, detectorY);
+        canvas.DrawWidth(1);
+    }
+
+    for (QLineEdit *caption : run.captions)
+        caption->setVisible(true);
+}
+
+void DetectorScan::PohybHorni(const double &apertureX, const double &axisY, const double &detectorX,
+                              const double &detectorY, const double &q)
+{
+    pohyb(Hole::Upper, apertureX, axisY, detectorX, detectorY, q);
+}
+
+void DetectorScan::PohybDolni(const double &apertureX, const double &axisY, const double &detectorX,
+                              const double &detectorY, const double &q)
+{
+    pohyb(Hole::Lower, apertureX, axisY, detectorX, detectorY, q);
+}
+
+void DetectorScan::pohyb(Hole hole, const double &apertureX, const double &axisY, const double &detectorX,
+                         const double &detectorY, const double &q)
+{
+    const double side = hole == Hole::Upper ? -1 : 1;
+    Z = checked(axisY + side * holeHalfSpacing());
+    Canvas &canvas = *run.canvas;
+    canvas.DrawWidth(2);
+    const Segment previous = marker({apertureX, Z}, {detectorX, detectorY}, q - 1);
+    const Segment current = marker({apertureX, Z}, {detectorX, detectorY}, q);
+    line(canvas, previous, lightGrey);
+    line(canvas, current, hole == Hole::Upper ? upperPathColour : lowerPathColour);
+    line(canvas, previous, lightGrey);
+}

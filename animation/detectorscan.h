@@ -1,0 +1,51 @@
+#pragma once
+
+#include "pacer.h"
+
+class Canvas;
+class QLineEdit;
+
+// The run behind "Start": draws the apparatus, then takes eleven detector points from the bottom up; at each it
+// moves the photon along both paths, draws each path's phase arrow at the point and head to tail in the sum
+// column, their green resultant and the probability bar. The main window inherits it and names the controls
+// the run reads and reveals. Runs on the user-interface thread; a field that is not a number or an arithmetic
+// fault raises a RuntimeError, a close request during a run ends it with RunCancelled.
+class DetectorScan
+{
+public:
+    double q = 0; // the animation step: 20..100 while a point animates, 101 after it; kept between runs
+    double Z = 0; // y of the hole of the path moved last; kept between runs
+
+    // The click handler of "Start": the whole run, returning when it is done.
+    void cmdStart_Click();
+
+    // One animation step along the upper (lower) path: erases the marker of step q − 1, draws that of step q,
+    // and leaves Z at the path's hole and the line width at 2. The arguments are only read.
+    void PohybHorni(const double &apertureX, const double &axisY, const double &detectorX, const double &detectorY,
+                    const double &q);
+    void PohybDolni(const double &apertureX, const double &axisY, const double &detectorX, const double &detectorY,
+                    const double &q);
+
+    Pacer &pacer() { return m_pacer; }
+
+protected:
+    // The controls the run uses; the window fills this in as it creates them.
+    struct Controls
+    {
+        Canvas *canvas = nullptr;
+        const QLineEdit *nVzdalenost = nullptr; // aperture distance
+        const QLineEdit *nUr = nullptr;         // photon frequency
+        const QLineEdit *nRd = nullptr;         // hole spacing
+        const QLineEdit *nSpomaleni = nullptr;  // slow-down factor
+        QLineEdit *captions[5] = {};            // revealed in this order at the end of a run
+    };
+    Controls run;
+
+private:
+    enum class Hole { Upper = -1, Lower = 1 };
+    void pohyb(Hole hole, const double &apertureX, const double &axisY, const double &detectorX,
+               const double &detectorY, const double &q);
+    double holeHalfSpacing() const;
+
+    Pacer m_pacer;
+};

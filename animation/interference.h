@@ -1,0 +1,41 @@
+#pragma once
+
+// The physics of one detector point, in canvas pixels (y grows downwards) and radians.
+// Every result is checked: an overflow or an invalid operation is run-time error 6.
+namespace interference {
+
+constexpr double phaseFactor = 0.15;     // radians of phase per pixel of path, at frequency 1
+constexpr double probabilityScale = 0.1; // bar pixels per squared pixel of the resultant
+constexpr double markerLength = 10;      // the photon marker's hand, pixels
+constexpr double pathDivisions = 100;    // at step t the marker is t / 100 of the way along its path
+constexpr double turnPerStep = 1;        // the marker turns one radian per step
+
+struct Vector
+{
+    double x = 0;
+    double y = 0;
+};
+
+struct Segment
+{
+    Vector from;
+    Vector to;
+};
+
+// Length of the path from a hole at holeY to the detector point at detectorY, pathRun across.
+double pathLength(double pathRun, double holeY, double detectorY);
+
+// Phase of a path's arrow: baseAngle + phaseFactor × (frequency × pathLength).
+double phase(double baseAngle, double frequency, double pathLength);
+
+// An arrow of the given length and angle on the screen: along (cos, −sin), turning counter-clockwise as it grows.
+Vector arrow(double length, double angle);
+
+// Length in pixels of the probability bar for the resultant (sumX, sumY): probabilityScale × its squared length.
+double probability(double sumX, double sumY);
+
+// The photon marker at step t on the path from hole to detector: its base t / 100 of the way along,
+// its hand markerLength long at t radians, turning clockwise on the screen.
+Segment marker(Vector hole, Vector detector, double t);
+
+} // namespace interference

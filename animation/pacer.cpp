@@ -1,0 +1,89 @@
+#include "pacer.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+#include <algorithm>
+#include <cmath>
+#include <thread>
+
+namespace {
+using Clock = std::chrono::steady_clock;
+
+// The longest sleep between two turns of the event loop: keeps a close request and exposure prompt.
+constexpr std::chrono::milliseconds longestSleep{20};
+// A run's clock stops at a day: keeps absurd slow-downs from overflowing the clock.
+constexpr double countsLimit = 24.0 * 3600 * 1e9;
+
+bool isUserInput(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TabletPress:
+    case QEvent::TabletRelease:
+    case QEvent::TabletMove:
+    case QEvent::InputMethod:
+        return true;
+    default:
+        return false;
+    }
+}
+}
+
+Pacer::Run::Run(Pacer &pacer)
+    : m_pacer(pacer)
+{
+    m_pacer.m_start = Clock::now();
+    m_pacer.m_counts = 0;
+    m_pacer.m_running = true;
+    m_pacer.m_cancelled = false;
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->installEventFilter(&m_pacer);
+}
+
+Pacer::Run::~Run()
+{
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->removeEventFilter(&m_pacer);
+    m_pacer.m_running = false;
+}
+
+void Pacer::count(double counts)
+{
+    if (counts > 0)
+        m_counts = std::min(m_counts + std::round(counts), countsLimit);
+    const auto deadline = m_start + std::chrono::duration_cast<Clock::duration>(
+                                        std::chrono::duration<double, std::nano>(m_counts * m_countDuration.count()));
+    giveEventLoopATurn();
+    while (!m_cancelled && Clock::now() < deadline) {
+        std::this_thread::sleep_until(std::min(deadline, Clock::now() + longestSleep));
+        giveEventLoopATurn();
+    }
+    if (m_cancelled)
+        throw RunCancelled{};
+}
+
+void Pacer::giveEventLoopATurn()
+{
+    if (QCoreApplication::instance())
+        QCoreApplication::processEvents();
+}
+
+bool Pacer::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_running && isUserInput(event->type()))
+        return true;
+    return QObject::eventFilter(watched, event);
+}

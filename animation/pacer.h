@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QObject>
+
+#include <chrono>
+
+// Thrown out of Pacer::count() once the run has been cancelled (the window is closing).
+struct RunCancelled
+{
+};
+
+// Paces a run on a steady clock. The model counts (a step of the animation waits slow-down × 30000 counts);
+// every count lasts countDuration of wall-clock time, measured against deadlines from the run's start, so
+// drawing time never piles up into drift. While it waits the thread sleeps, and the event loop runs between
+// short sleeps: the window repaints and a close request is seen. Mouse, keyboard and wheel input is dropped
+// while a run lasts, not queued. All on the user-interface thread.
+class Pacer : public QObject
+{
+public:
+    static constexpr std::chrono::nanoseconds defaultCountDuration{100};
+
+    // Zero switches the pacing off (tests and the benchmark): no waiting, though the event loop still runs.
+    void setCountDuration(std::chrono::nanoseconds duration) { m_countDuration = duration; }
+    std::chrono::nanoseconds countDuration() const { return m_countDuration; }
+
+    // One run, for the lifetime of this object: the clock starts at zero and input is dropped until it ends.
+    class Run
+    {
+    public:
+        explicit Run(Pacer &pacer);
+        ~Run();
+        Run(const Run &) = delete;
+        Run &operator=(const Run &) = delete;
+
+    private:
+        Pacer &m_pacer;
+    };
+
+    bool isRunning() const { return m_running; }
+
+    // Waits until the run's clock has reached every count so far, this one included. A negative count
+    // waits nothing; a fractional one is rounded. Throws RunCancelled after cancel().
+    void count(double counts);
+
+    // Ends the run at its next wait; the first wait of a later run starts afresh.
+    void cancel() { m_cancelled = true; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void giveEventLoopATurn();
+
+    std::chrono::nanoseconds m_countDuration = defaultCountDuration;
+    std::chrono::steady_clock::time_point m_start;
+    double m_counts = 0;
+    bool m_running = false;
+    bool m_cancelled = false;
+};

@@ -1,0 +1,12 @@
+#include "errorreport.h"
+
+#include "runtimeerror.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+void reportRuntimeErrorAndQuit(const RuntimeError &error, QWidget *parent)
+{
+    QMessageBox::critical(parent, QStringLiteral("Kestrova"), error.message());
+    QCoreApplication::exit(runtimeErrorExitStatus);
+}

@@ -1,0 +1,40 @@
+#include "errorreport.h"
+#include "runtimeerror.h"
+#include "spomalenaanimace.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+// Qt aborts when it cannot reach a display; say so plainly instead.
+bool displayMissing()
+{
+    const auto unset = [](const char *name) { return qEnvironmentVariableIsEmpty(name); };
+    return unset("QT_QPA_PLATFORM") && unset("DISPLAY") && unset("WAYLAND_DISPLAY");
+}
+}
+
+int main(int argc, char *argv[])
+{
+    if (displayMissing()) {
+        std::fputs("kestrova: není k dispozici žádný displej (DISPLAY ani WAYLAND_DISPLAY nejsou nastaveny).\n"
+                   "kestrova: no display available (neither DISPLAY nor WAYLAND_DISPLAY is set).\n",
+                   stderr);
+        return EXIT_FAILURE;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kestrova"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+
+    try {
+        SpomalenaAnimace window;
+        setRuntimeErrorHandler([&window](const RuntimeError &error) { reportRuntimeErrorAndQuit(error, &window); });
+        window.show();
+        return QApplication::exec();
+    } catch (const RuntimeError &error) {
+        reportRuntimeErrorAndQuit(error);
+        return runtimeErrorExitStatus;
+    }
+}

@@ -1,0 +1,246 @@
+#include "spomalenaanimace.h"
+
+#include "canvas.h"
+#include "fields.h"
+#include "runtimeerror.h"
+
+#include <QCloseEvent>
+#include <QFontMetricsF>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace {
+constexpr Canvas::Colour grey = 0x00C0C0C0;
+constexpr Canvas::Colour lightGreen = 0x00C0FFC0;
+constexpr Canvas::Colour lightOrange = 0x00C0E0FF;
+
+const QString webAddress = QStringLiteral("kestrova.example");
+
+template<class Control>
+Control *place(Control *control, const char *name, const QRect &geometry)
+{
+    control->setObjectName(QString::fromUtf8(name));
+    control->setGeometry(geometry);
+    return control;
+}
+
+void setBackground(QWidget *control, Canvas::Colour colour)
+{
+    QPalette palette = control->palette();
+    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        palette.setColor(role, Canvas::resolve(colour));
+    control->setPalette(palette);
+    control->setAutoFillBackground(true);
+}
+
+QFont boldFont(const char *family, double points)
+{
+    QFont font(QString::fromLatin1(family));
+    font.setPointSizeF(points);
+    font.setBold(true);
+    return font;
+}
+
+QLineEdit *textBox(QWidget *parent, const char *name, const QRect &geometry, const QString &text)
+{
+    auto *box = place(new QLineEdit(parent), name, geometry);
+    setFieldText(box, text);
+    return box;
+}
+
+// Shrinks the box's font until its whole text fits between the frame's margins.
+void fitText(QLineEdit *box)
+{
+    constexpr double smallestPoints = 6;
+    constexpr int framesAndMargins = 8;
+    QFont font = box->font();
+    while (font.pointSizeF() > smallestPoints
+           && QFontMetricsF(font).horizontalAdvance(box->text()) > box->width() - framesAndMargins)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    box->setFont(font);
+}
+
+// A text box that names part of the picture: grey, out of the tab order, still editable, its text whole.
+QLineEdit *captionBox(QWidget *parent, const char *name, const QRect &geometry, const QString &text)
+{
+    auto *box = textBox(parent, name, geometry, text);
+    setBackground(box, grey);
+    box->setFocusPolicy(Qt::ClickFocus);
+    fitText(box);
+    return box;
+}
+
+QLabel *label(QWidget *parent, const char *name, const QRect &geometry, const QString &text)
+{
+    auto *caption = place(new QLabel(text, parent), name, geometry);
+    caption->setWordWrap(true);
+    caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return caption;
+}
+}
+
+SpomalenaAnimace::SpomalenaAnimace(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("SpomalenaAnimace"));
+    setWindowTitle(QStringLiteral("Detail Animace spomalené"));
+    setFixedSize(clientSize);
+    setBackground(this, grey);
+
+    createControls();
+    arrangeTabOrder();
+    connectHandlers();
+    run = {canvas, nVzdalenost, nUr, nRd, nSpomaleni, {nClona, nStínítko, nSoučet, nPravděpodob, nZdroj}};
+
+    Form_Load();
+    cmdStart->setFocus();
+}
+
+// Created bottom of the stack first: the labels lie beneath the drawing, every other control above it.
+void SpomalenaAnimace::createControls()
+{
+    labRoztec = label(this, "labRoztec", {56, 232, 57, 17}, QStringLiteral("Rozteč děr"));
+    labFrekvence = label(this, "labFrekvence", {48, 184, 89, 17}, QStringLiteral("Frekvence fotonů"));
+    Label1 = label(this, "Label1", {40, 144, 81, 17}, QStringLiteral("Vzdálenost clony"));
+    labTitul = label(this, "labTitul", {88, 8, 345, 49},
+                     QStringLiteral("Současný let fotonu možnými trasami a jeho dopad na vybrané body detektoru"));
+    Label2 = label(this, "Label2", {168, 224, 201, 49}, QStringLiteral("Klikněte na tlačítko Start"));
+    for (QLabel *shown : {labTitul, Label2})
+        shown->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    labTitul->setFont(boldFont("Times New Roman", 14.25));
+    Label2->setFont(boldFont("Times New Roman", 15.75));
+    for (QLabel *greyLabel : {Label2, labTitul, labFrekvence, labRoztec})
+        setBackground(greyLabel, grey);
+    for (QLabel *hidden : {Label1, labFrekvence, labRoztec})
+        hidden->hide();
+
+    canvas = new Canvas(this);
+
+    nPocetFotonu = textBox(this, "nPocetFotonu", {32, 280, 89, 25}, QStringLiteral("nPocetFotonu"));
+    nRd = textBox(this, "nRd", {56, 248, 49, 25}, QStringLiteral("nRd"));
+    nUr = textBox(this, "nUr", {48, 200, 49, 25}, QStringLiteral("nUr"));
+    nVzdalenost = textBox(this, "nVzdalenost", {56, 160, 49, 25}, QStringLiteral("nVzdalenost"));
+    setBackground(nPocetFotonu, lightOrange);
+    for (QLineEdit *parameter : {nRd, nUr, nVzdalenost}) {
+        setBackground(parameter, lightGreen);
+        parameter->setEnabled(false);
+    }
+
+    cmdStart = place(new QPushButton(QStringLiteral("Start"), this), "cmdStart", {584, 16, 73, 27});
+    cmdKonec = place(new QPushButton(QStringLiteral("KONEC"), this), "cmdKonec", {664, 16, 81, 27});
+    for (QPushButton *button : {cmdStart, cmdKonec}) {
+        button->setFont(boldFont("Times New Roman", 14.25));
+        setBackground(button, grey);
+    }
+
+    nClona = captionBox(this, "nClona", {136, 64, 41, 17}, QStringLiteral("Clona "));
+    nStínítko = captionBox(this, "nStínítko", {280, 64, 57, 17}, QStringLiteral("Detektor"));
+    nSoučet = captionBox(this, "nSoučet", {400, 64, 113, 19}, QStringLiteral("Součet radiusvektorů"));
+    nPravděpodob = captionBox(this, "nPravděpodob", {544, 64, 169, 25}, QStringLiteral("Pravděpodobnost dopadu"));
+    nZdroj = captionBox(this, "nZdroj", {56, 312, 65, 17}, QStringLiteral("Zdroj fotonu"));
+    nAdresa = captionBox(this, "nAdresa", {584, 0, 97, 13}, webAddress);
+    nSpomaleni = textBox(this, "nSpomaleni", {488, 40, 33, 19}, QStringLiteral("Spomaleni"));
+
+    frmAnimace = place(new QGroupBox(QStringLiteral("Animace"), this), "frmAnimace", {40, 56, 81, 73});
+    frmAnimace->setFont(boldFont("MS Sans Serif", 8.25));
+    setBackground(frmAnimace, grey);
+    opPomalá = place(new QRadioButton(QStringLiteral("Pomalá"), frmAnimace), "opPomalá", {8, 48, 57, 17});
+    opPomalší = place(new QRadioButton(QStringLiteral("Pomalejší"), frmAnimace), "opPomalší", {8, 32, 65, 13});
+    opRychla = place(new QRadioButton(QStringLiteral("Rychlá"), frmAnimace), "opRychla", {8, 16, 57, 17});
+    for (QRadioButton *option : {opPomalá, opPomalší, opRychla}) {
+        option->setFont(font()); // the platform's default, not the frame's caption font
+        setBackground(option, grey);
+    }
+
+    HScroll1 = place(new QScrollBar(Qt::Horizontal, this), "HScroll1", {440, 16, 121, 17});
+    HScroll1->setRange(1, 10); // left end 1 (fastest), right end 10 (slowest)
+    HScroll1->setSingleStep(1);
+    HScroll1->setPageStep(1);
+    HScroll1->setValue(1);
+    HScroll1->setTracking(false); // a drag reports once, on release
+    HScroll1->setFocusPolicy(Qt::StrongFocus);
+
+    for (QWidget *hidden : std::initializer_list<QWidget *>{frmAnimace, nSpomaleni, nZdroj, nPravděpodob, nSoučet,
+                                                            nStínítko, nClona, nVzdalenost, nUr, nRd, nPocetFotonu})
+        hidden->hide();
+}
+
+// Tab order by the controls' tab indices; only Start, KONEC and the scroll bar are reachable.
+void SpomalenaAnimace::arrangeTabOrder()
+{
+    const QWidget *const byIndex[] = {nPocetFotonu, nRd, nUr, nVzdalenost, cmdStart, cmdKonec, nClona, nStínítko,
+                                      nSoučet, nPravděpodob, nZdroj, nAdresa, nSpomaleni, opRychla, opPomalší,
+                                      opPomalá, HScroll1};
+    for (size_t i = 1; i < std::size(byIndex); ++i)
+        QWidget::setTabOrder(const_cast<QWidget *>(byIndex[i - 1]), const_cast<QWidget *>(byIndex[i]));
+}
+
+void SpomalenaAnimace::connectHandlers()
+{
+    connect(cmdStart, &QPushButton::clicked, this, [this] {
+        if (pacer().isRunning())
+            return;
+        guarded([this] {
+            try {
+                cmdStart_Click();
+            } catch (const RunCancelled &) {
+            }
+        });
+    });
+    connect(cmdKonec, &QPushButton::clicked, this, &SpomalenaAnimace::cmdKonec_Click);
+    connect(HScroll1, &QScrollBar::valueChanged, this, [this] { guarded([this] { HScroll1_Change(); }); });
+    const auto onSelect = [this](QRadioButton *option, void (SpomalenaAnimace::*handler)()) {
+        connect(option, &QRadioButton::toggled, this, [this, handler](bool selected) {
+            if (selected)
+                guarded([this, handler] { (this->*handler)(); });
+        });
+    };
+    onSelect(opRychla, &SpomalenaAnimace::opRychla_Click);
+    onSelect(opPomalší, &SpomalenaAnimace::opPomalší_Click);
+    onSelect(opPomalá, &SpomalenaAnimace::opPomalá_Click);
+}
+
+void SpomalenaAnimace::Form_Load()
+{
+    setFieldNumber(nPocetFotonu, 2);
+    setFieldNumber(nRd, 40);
+    setFieldNumber(nUr, 1);
+    setFieldNumber(nVzdalenost, 200);
+    opRychla->setChecked(true);
+    setFieldNumber(nSpomaleni, 1);
+}
+
+void SpomalenaAnimace::HScroll1_Change()
+{
+    setFieldNumber(nSpomaleni, HScroll1->value());
+}
+
+void SpomalenaAnimace::opRychla_Click()
+{
+    setFieldNumber(nSpomaleni, 1);
+}
+
+void SpomalenaAnimace::opPomalší_Click()
+{
+    setFieldNumber(nSpomaleni, 5);
+}
+
+void SpomalenaAnimace::opPomalá_Click()
+{
+    setFieldNumber(nSpomaleni, 10);
+}
+
+void SpomalenaAnimace::cmdKonec_Click()
+{
+    close();
+}
+
+void SpomalenaAnimace::closeEvent(QCloseEvent *event)
+{
+    pacer().cancel();
+    event->accept();
+}

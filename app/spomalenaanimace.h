@@ -1,0 +1,72 @@
+#pragma once
+
+#include "detectorscan.h"
+
+#include <QWidget>
+
+class Canvas;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+
+// The program's one window: its 23 controls, the drawing canvas, and the handlers. The run behind "Start"
+// (cmdStart_Click, PohybHorni, PohybDolni, q and Z) comes from DetectorScan. Form_Load runs at construction.
+class SpomalenaAnimace : public QWidget, public DetectorScan
+{
+    Q_OBJECT
+public:
+    // Client area in logical pixels: the whole drawing reaches x = 800 and y = 581.
+    static constexpr QSize clientSize{810, 600};
+
+    explicit SpomalenaAnimace(QWidget *parent = nullptr);
+
+    // The controls, in the order of their numbers.
+    QGroupBox *frmAnimace = nullptr;
+    QRadioButton *opPomalá = nullptr;
+    QRadioButton *opPomalší = nullptr;
+    QRadioButton *opRychla = nullptr;
+    QLineEdit *nSpomaleni = nullptr;
+    QLineEdit *nAdresa = nullptr;
+    QLineEdit *nZdroj = nullptr;
+    QLineEdit *nPravděpodob = nullptr;
+    QLineEdit *nSoučet = nullptr;
+    QLineEdit *nStínítko = nullptr;
+    QLineEdit *nClona = nullptr;
+    QPushButton *cmdKonec = nullptr;
+    QPushButton *cmdStart = nullptr;
+    QLineEdit *nVzdalenost = nullptr;
+    QLineEdit *nUr = nullptr;
+    QLineEdit *nRd = nullptr;
+    QLineEdit *nPocetFotonu = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *labTitul = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *labFrekvence = nullptr;
+    QLabel *labRoztec = nullptr;
+    QScrollBar *HScroll1 = nullptr;
+
+    Canvas *canvas = nullptr;
+
+    // Writes the starting values of the parameter fields and selects "Rychlá".
+    void Form_Load();
+
+    // Write the slow-down factor into nSpomaleni: the scroll bar's value, or 1, 5 and 10 for the options.
+    void HScroll1_Change();
+    void opRychla_Click();
+    void opPomalší_Click();
+    void opPomalá_Click();
+
+    // Ends the program: closes the window, which quits the application with status 0.
+    void cmdKonec_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    void arrangeTabOrder();
+    void connectHandlers();
+};

@@ -1,0 +1,49 @@
+#include "fields.h"
+
+#include "runtimeerror.h"
+
+#include <QLineEdit>
+#include <QRegularExpression>
+
+#include <cmath>
+
+namespace {
+// A number in the locale's notation whose exponent is too small for a double: it reads as zero.
+bool isUnderflow(const QString &text, const QLocale &locale)
+{
+    const QString point = QRegularExpression::escape(locale.decimalPoint());
+    const QRegularExpression pattern(QStringLiteral("^[+-]?(\\d+(%1\\d*)?|%1\\d+)[eE]-\\d+$").arg(point));
+    return pattern.match(text).hasMatch();
+}
+}
+
+double numberFromText(const QString &text, const QLocale &locale)
+{
+    const QString trimmed = text.trimmed();
+    bool ok = false;
+    const double value = locale.toDouble(trimmed, &ok);
+    if (ok && std::isfinite(value))
+        return value;
+    if (!ok && std::isinf(value))
+        throw RuntimeError(RuntimeError::Overflow);
+    if (!ok && value == 0 && isUnderflow(trimmed, locale))
+        return 0;
+    // Includes "inf" and "nan", which QLocale accepts but are no numbers to a teacher.
+    throw RuntimeError(RuntimeError::TypeMismatch);
+}
+
+double fieldValue(const QLineEdit *field)
+{
+    return numberFromText(field->text());
+}
+
+void setFieldNumber(QLineEdit *field, int value)
+{
+    setFieldText(field, QString::number(value));
+}
+
+void setFieldText(QLineEdit *field, const QString &text)
+{
+    field->setText(text);
+    field->setCursorPosition(0);
+}
