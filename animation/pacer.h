@@ -37,6 +37,8 @@ public:
     };
 
     bool isRunning() const { return m_running; }
+    // Counts waited for so far in this run.
+    double countsSoFar() const { return m_counts; }
 
     // Waits until the run's clock has reached every count so far, this one included. A negative count
     // waits nothing; a fractional one is rounded. Throws RunCancelled after cancel().

@@ -4,6 +4,7 @@
 #include "fields.h"
 #include "runtimeerror.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetricsF>
 #include <QGroupBox>
@@ -151,8 +152,10 @@ void SpomalenaAnimace::createControls()
     opPomalá = place(new QRadioButton(QStringLiteral("Pomalá"), frmAnimace), "opPomalá", {8, 48, 57, 17});
     opPomalší = place(new QRadioButton(QStringLiteral("Pomalejší"), frmAnimace), "opPomalší", {8, 32, 65, 13});
     opRychla = place(new QRadioButton(QStringLiteral("Rychlá"), frmAnimace), "opRychla", {8, 16, 57, 17});
+    QFont platformFont = QApplication::font();
+    platformFont.setResolveMask(QFont::AllPropertiesResolved); // not the frame's caption font
     for (QRadioButton *option : {opPomalá, opPomalší, opRychla}) {
-        option->setFont(font()); // the platform's default, not the frame's caption font
+        option->setFont(platformFont);
         setBackground(option, grey);
     }
 
@@ -162,6 +165,7 @@ void SpomalenaAnimace::createControls()
     HScroll1->setPageStep(1);
     HScroll1->setValue(1);
     HScroll1->setTracking(false); // a drag reports once, on release
+    HScroll1->setInvertedControls(false); // the arrow keys move the thumb the way they point
     HScroll1->setFocusPolicy(Qt::StrongFocus);
 
     for (QWidget *hidden : std::initializer_list<QWidget *>{frmAnimace, nSpomaleni, nZdroj, nPravděpodob, nSoučet,

@@ -22,13 +22,16 @@ QPen penFor(const CanvasOp &op, int width)
     return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-// Liang-Barsky: the part of the segment inside box, or nothing.
+// Liang-Barsky: the part of the segment inside box, or nothing. A cut end is put exactly on the edge it
+// crosses, which keeps it there when the other coordinate is far too large to interpolate precisely.
 bool clipSegment(QPointF &a, QPointF &b, const QRectF &box)
 {
-    double t0 = 0, t1 = 1;
     const double dx = b.x() - a.x(), dy = b.y() - a.y();
     const double p[4] = {-dx, dx, -dy, dy};
     const double q[4] = {a.x() - box.left(), box.right() - a.x(), a.y() - box.top(), box.bottom() - a.y()};
+    const double edge[4] = {box.left(), box.right(), box.top(), box.bottom()};
+    double t0 = 0, t1 = 1;
+    int entry = -1, exit = -1;
     for (int i = 0; i < 4; ++i) {
         if (p[i] == 0) {
             if (q[i] < 0)
@@ -36,16 +39,29 @@ bool clipSegment(QPointF &a, QPointF &b, const QRectF &box)
             continue;
         }
         const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
+        if (p[i] < 0 && t > t0) {
+            t0 = t;
+            entry = i;
+        } else if (p[i] > 0 && t < t1) {
+            t1 = t;
+            exit = i;
+        }
         if (t0 > t1)
             return false;
     }
     const QPointF start = a;
-    a = start + t0 * QPointF(dx, dy);
-    b = start + t1 * QPointF(dx, dy);
+    const auto cut = [&](double t, int side) {
+        QPointF point(start.x() + t * dx, start.y() + t * dy);
+        if (side < 2)
+            point.setX(edge[side]);
+        else
+            point.setY(edge[side]);
+        return point;
+    };
+    if (entry >= 0)
+        a = cut(t0, entry);
+    if (exit >= 0)
+        b = cut(t1, exit);
     return true;
 }
 }

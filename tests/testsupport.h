@@ -1,0 +1,55 @@
+#pragma once
+
+#include "canvas.h"
+#include "fields.h"
+#include "runtimeerror.h"
+#include "spomalenaanimace.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+// A window as the program shows it, with the pacing off, its canvas operations recorded and
+// run-time errors collected instead of reported.
+struct ShownWindow
+{
+    std::unique_ptr<SpomalenaAnimace> window = std::make_unique<SpomalenaAnimace>();
+    std::vector<CanvasOp> ops;
+    std::vector<int> errors;
+
+    ShownWindow()
+    {
+        window->pacer().setCountDuration(std::chrono::nanoseconds(0));
+        window->canvas->setRecorder(&ops);
+        setRuntimeErrorHandler([this](const RuntimeError &error) { errors.push_back(error.number()); });
+        window->show();
+        window->activateWindow();
+        [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(window.get());
+    }
+    ~ShownWindow() { setRuntimeErrorHandler({}); }
+
+    // Presses "Start" as a user would and returns when the run is over.
+    void start() { QTest::mouseClick(window->cmdStart, Qt::LeftButton); }
+
+    // Runs the application's event loop as the program does, doing first what is given, and returns its
+    // exit status; 99 if it has not ended within ten seconds.
+    int exec(const std::function<void()> &first)
+    {
+        QTimer::singleShot(0, window.get(), first);
+        QTimer::singleShot(10000, window.get(), [] { QCoreApplication::exit(99); });
+        return QApplication::exec();
+    }
+};
+
+inline QRgb pixel(const Canvas &canvas, double x, double y)
+{
+    const qreal ratio = canvas.image().devicePixelRatio();
+    return canvas.image().pixel(int(x * ratio), int(y * ratio));
+}
