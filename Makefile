@@ -5,11 +5,14 @@ JOBS ?= $(shell nproc)
 
 # Build and test dependencies, all from Debian.
 PACKAGES := cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation \
-            xvfb xauth xdotool x11-utils imagemagick
+            xvfb xauth xdotool x11-utils imagemagick \
+            binutils-mingw-w64-x86-64 python3 desktop-file-utils appstream dpkg-dev file
+# (windres checks the Windows resources; python3 that the icon files match their generator; the rest
+#  validate the menu entry and AppStream record and build the .deb: dpkg-shlibdeps needs dpkg-dev and file.)
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench package clean
 
 all: build
 
@@ -41,6 +44,10 @@ test: build
 
 bench: build
 	@QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/kestrova_bench
+
+# The Debian package, build/kestrova_<version>_<arch>.deb.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

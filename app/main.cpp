@@ -1,3 +1,4 @@
+#include "appicon.h"
 #include "errorreport.h"
 #include "runtimeerror.h"
 #include "spomalenaanimace.h"
@@ -27,6 +28,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kestrova"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setWindowIcon(kestrovaIcon());
 
     try {
         SpomalenaAnimace window;
