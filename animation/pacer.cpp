@@ -12,6 +12,8 @@ using Clock = std::chrono::steady_clock;
 
 // The longest sleep between two turns of the event loop: keeps a close request and exposure prompt.
 constexpr std::chrono::milliseconds longestSleep{20};
+// When a run is behind its clock, or unpaced, it still gives the event loop a turn this often.
+constexpr std::chrono::milliseconds longestWithoutTurn{4};
 // A run's clock stops at a day: keeps absurd slow-downs from overflowing the clock.
 constexpr double countsLimit = 24.0 * 3600 * 1e9;
 
@@ -47,6 +49,7 @@ Pacer::Run::Run(Pacer &pacer)
 {
     m_pacer.m_start = Clock::now();
     m_pacer.m_counts = 0;
+    m_pacer.m_lastTurn = m_pacer.m_start - longestWithoutTurn;
     m_pacer.m_running = true;
     m_pacer.m_cancelled = false;
     if (QCoreApplication::instance())
@@ -66,10 +69,12 @@ void Pacer::count(double counts)
         m_counts = std::min(m_counts + std::round(counts), countsLimit);
     const auto deadline = m_start + std::chrono::duration_cast<Clock::duration>(
                                         std::chrono::duration<double, std::nano>(m_counts * m_countDuration.count()));
-    giveEventLoopATurn();
+    if (Clock::now() < deadline || Clock::now() - m_lastTurn >= longestWithoutTurn)
+        giveEventLoopATurn();
     while (!m_cancelled && Clock::now() < deadline) {
         std::this_thread::sleep_until(std::min(deadline, Clock::now() + longestSleep));
-        giveEventLoopATurn();
+        if (Clock::now() < deadline)
+            giveEventLoopATurn();
     }
     if (m_cancelled)
         throw RunCancelled{};
@@ -79,6 +84,7 @@ void Pacer::giveEventLoopATurn()
 {
     if (QCoreApplication::instance())
         QCoreApplication::processEvents();
+    m_lastTurn = Clock::now();
 }
 
 bool Pacer::eventFilter(QObject *watched, QEvent *event)

@@ -11,15 +11,16 @@ struct RunCancelled
 
 // Paces a run on a steady clock. The model counts (a step of the animation waits slow-down × 30000 counts);
 // every count lasts countDuration of wall-clock time, measured against deadlines from the run's start, so
-// drawing time never piles up into drift. While it waits the thread sleeps, and the event loop runs between
-// short sleeps: the window repaints and a close request is seen. Mouse, keyboard and wheel input is dropped
+// drawing time never piles up into drift. Before it sleeps, and between short sleeps, the event loop gets a
+// turn: what was drawn reaches the screen at every pause and a close request is seen; a run that has no time
+// to wait still gives it a turn every few milliseconds. Mouse, keyboard and wheel input is dropped
 // while a run lasts, not queued. All on the user-interface thread.
 class Pacer : public QObject
 {
 public:
     static constexpr std::chrono::nanoseconds defaultCountDuration{100};
 
-    // Zero switches the pacing off (tests and the benchmark): no waiting, though the event loop still runs.
+    // Zero switches the pacing off (tests and the benchmark): no waiting, though the event loop still gets turns.
     void setCountDuration(std::chrono::nanoseconds duration) { m_countDuration = duration; }
     std::chrono::nanoseconds countDuration() const { return m_countDuration; }
 
@@ -55,6 +56,7 @@ private:
 
     std::chrono::nanoseconds m_countDuration = defaultCountDuration;
     std::chrono::steady_clock::time_point m_start;
+    std::chrono::steady_clock::time_point m_lastTurn;
     double m_counts = 0;
     bool m_running = false;
     bool m_cancelled = false;
