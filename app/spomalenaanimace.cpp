@@ -97,8 +97,35 @@ SpomalenaAnimace::SpomalenaAnimace(QWidget *parent)
     connectHandlers();
     run = {canvas, nVzdalenost, nUr, nRd, nSpomaleni, {nClona, nStínítko, nSoučet, nPravděpodob, nZdroj}};
 
+    describeForAssistiveTechnology();
+
     Form_Load();
     cmdStart->setFocus();
+}
+
+void SpomalenaAnimace::describeForAssistiveTechnology()
+{
+    setAccessibleName(QStringLiteral("Kestrova: interference za dvěma otvory"));
+    cmdStart->setAccessibleName(QStringLiteral("Start"));
+    cmdStart->setAccessibleDescription(
+        QStringLiteral("Spustí animaci: foton letí oběma trasami k jedenácti bodům detektoru."));
+    cmdKonec->setAccessibleName(QStringLiteral("Konec"));
+    cmdKonec->setAccessibleDescription(QStringLiteral("Ukončí program."));
+    HScroll1->setAccessibleName(QStringLiteral("Zpomalení animace"));
+    HScroll1->setAccessibleDescription(QStringLiteral("1 je nejrychlejší, 10 nejpomalejší. Platí od příštího startu."));
+    nAdresa->setAccessibleName(QStringLiteral("Webová adresa"));
+    labTitul->setAccessibleName(labTitul->text());
+    Label2->setAccessibleName(Label2->text());
+    for (QLineEdit *caption : {nClona, nStínítko, nSoučet, nPravděpodob, nZdroj}) {
+        caption->setAccessibleName(caption->text().trimmed());
+        caption->setAccessibleDescription(QStringLiteral("Popisek části obrázku."));
+    }
+    canvas->setAccessibleName(QStringLiteral("Kresba pokusu"));
+    canvas->setAccessibleDescription(QStringLiteral(
+        "Vlevo zdroj fotonů, za ním clona se dvěma otvory, dále svislý detektor. Foton letí z obou otvorů "
+        "současně k jedenácti bodům detektoru, odspodu nahoru; každá trasa otáčí svou šipkou fáze (radiusvektor). "
+        "Ve sloupci součtu se obě šipky skládají za sebou, zelená šipka je jejich součet. Vodorovná úsečka "
+        "vpravo má délku 0,1 násobku druhé mocniny délky součtu: pravděpodobnost, že foton dopadne do toho bodu."));
 }
 
 // Created bottom of the stack first: the labels lie beneath the drawing, every other control above it.

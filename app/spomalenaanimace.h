@@ -69,4 +69,5 @@ private:
     void createControls();
     void arrangeTabOrder();
     void connectHandlers();
+    void describeForAssistiveTechnology();
 };

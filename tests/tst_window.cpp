@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -293,6 +294,66 @@ private Q_SLOTS:
         QCOMPARE(writes.size(), 1);
         QVERIFY(bar->value() > 5);
         QCOMPARE(shown.window->nSpomaleni->text(), QString::number(bar->value()));
+    }
+
+    void accessibleNames_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("described");
+        QTest::newRow("Start") << "cmdStart" << "Start" << true;
+        QTest::newRow("KONEC") << "cmdKonec" << "Konec" << true;
+        QTest::newRow("scroll bar") << "HScroll1" << "Zpomalení animace" << true;
+        QTest::newRow("address") << "nAdresa" << "Webová adresa" << false;
+        QTest::newRow("hint") << "Label2" << "Klikněte na tlačítko Start" << false;
+        QTest::newRow("drawing") << "canvas" << "Kresba pokusu" << true;
+        QTest::newRow("caption") << "nSoučet" << "Součet radiusvektorů" << true;
+    }
+
+    void accessibleNames()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        QFETCH(bool, described);
+        ShownWindow shown;
+        QAccessibleInterface *accessible =
+            QAccessible::queryAccessibleInterface(shown.window->findChild<QWidget *>(control));
+        QVERIFY(accessible);
+        QCOMPARE(accessible->text(QAccessible::Name), name);
+        QCOMPARE(!accessible->text(QAccessible::Description).isEmpty(), described);
+    }
+
+    void everyShownControlIsNamed()
+    {
+        ShownWindow shown;
+        shown.start(); // the captions too
+        for (QWidget *control : shown.window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (!control->isVisible())
+                continue;
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+            QVERIFY2(!accessible->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(control->objectName()));
+        }
+    }
+
+    void keyboardAlone()
+    {
+        ShownWindow shown;
+        QTRY_COMPARE(QApplication::focusWidget(), shown.window->cmdStart);
+        const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        press(Qt::Key_End);
+        QCOMPARE(shown.window->nSpomaleni->text(), QStringLiteral("10"));
+        press(Qt::Key_Tab);
+        press(Qt::Key_Space);
+        QVERIFY(shown.window->nZdroj->isVisible());
+        QCOMPARE(QApplication::focusWidget(), shown.window->cmdStart);
+        const int status = shown.exec([&] {
+            press(Qt::Key_Tab);
+            press(Qt::Key_Space);
+        });
+        QCOMPARE(status, 0);
+        QVERIFY(!shown.window->isVisible());
     }
 
     void konecEndsTheProgram()

@@ -1,0 +1,97 @@
+// Runs at the device pixel ratio that QT_SCALE_FACTOR sets: the raster stays at device resolution,
+// erasing stays exact, and the picture scales with the ratio.
+#include "testsupport.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr Canvas::Colour grey = 0x00C0C0C0;
+const double bars[] = {109.04, 71.09, 13.59, 31.84, 159.97, 34.57, 12.48, 69.97, 108.45, 128.25, 138.61};
+
+double expectedRatio()
+{
+    bool ok = false;
+    const double ratio = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
+    return ok ? ratio : 1.0;
+}
+
+// Length in device pixels of the black run that starts at the device pixel (x, y) and goes right.
+int blackRunFrom(const QImage &image, int x, int y)
+{
+    int length = 0;
+    while (x + length < image.width() && image.pixel(x + length, y) == qRgb(0, 0, 0))
+        ++length;
+    return length;
+}
+}
+
+class TestHighDpi : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    void rasterAtDeviceResolution()
+    {
+        ShownWindow shown;
+        const double ratio = expectedRatio();
+        QCOMPARE(shown.window->devicePixelRatioF(), ratio);
+        QCOMPARE(shown.window->size(), SpomalenaAnimace::clientSize);
+        const QImage &raster = shown.window->canvas->image();
+        QCOMPARE(raster.devicePixelRatio(), ratio);
+        QCOMPARE(raster.size(), (QSizeF(SpomalenaAnimace::clientSize) * ratio).toSize());
+    }
+
+    void erasingStaysExact_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QLineF>("line");
+        for (int width = 1; width <= 5; ++width) {
+            QTest::newRow(qPrintable(QStringLiteral("marker, width %1").arg(width))) << width
+                                                                                    << QLineF(184.3, 355.42, 191.17, 346.29);
+            QTest::newRow(qPrintable(QStringLiteral("arrow, width %1").arg(width))) << width
+                                                                                   << QLineF(320, 500.94, 300.12, 503.03);
+        }
+    }
+
+    void erasingStaysExact()
+    {
+        QFETCH(int, width);
+        QFETCH(QLineF, line);
+        ShownWindow shown;
+        Canvas &canvas = *shown.window->canvas;
+        canvas.ScaleMode(3);
+        canvas.DrawWidth(4);
+        for (int y = 581; y > 80; y -= 2)
+            canvas.Line(50, y, 800, y, grey);
+        const QImage before = canvas.image();
+        canvas.DrawWidth(width);
+        canvas.Line(line.x1(), line.y1(), line.x2(), line.y2());
+        QVERIFY(canvas.image() != before);
+        canvas.Line(line.x1(), line.y1(), line.x2(), line.y2(), grey);
+        QCOMPARE(canvas.image(), before);
+    }
+
+    void picturesScale()
+    {
+        ShownWindow shown;
+        shown.start();
+        const double ratio = expectedRatio();
+        const QImage &raster = shown.window->canvas->image();
+        for (int point = 0; point <= 10; ++point) {
+            const int y = int((501.94 - 40 * point) * ratio); // a row of the 3-pixel bar clear of the axis
+            const int length = blackRunFrom(raster, int(std::ceil(551 * ratio)), y) + int(std::ceil(551 * ratio)) - int(550 * ratio);
+            QVERIFY2(std::fabs(length - bars[point] * ratio) <= 2 * ratio + 1,
+                     qPrintable(QStringLiteral("bar %1: %2 device pixels, expected %3").arg(point).arg(length).arg(bars[point] * ratio)));
+        }
+        // The upper path's leg from the source in black, the lower one's in white, a resultant in green.
+        const auto at = [&](double x, double y) { return raster.pixel(int(x * ratio), int(y * ratio)); };
+        QCOMPARE(at(115, 340.5 - 0.5 * (340.5 - 320.5)), qRgb(0, 0, 0));
+        QCOMPARE(at(115, 340.5 + 0.5 * (360.5 - 340.5)), qRgb(255, 255, 255));
+        QCOMPARE(at(420, 340.5 - 40) == qRgb(0, 255, 0) || at(420, 340.94) != 0u, true);
+    }
+};
+
+QTEST_MAIN(TestHighDpi)
+#include "tst_hidpi.moc"
