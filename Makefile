@@ -6,13 +6,15 @@ JOBS ?= $(shell nproc)
 # Build and test dependencies, all from Debian.
 PACKAGES := cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation \
             xvfb xauth xdotool x11-utils imagemagick \
-            binutils-mingw-w64-x86-64 python3 desktop-file-utils appstream dpkg-dev file
+            binutils-mingw-w64-x86-64 python3 desktop-file-utils appstream dpkg-dev file \
+            libx11-dev clang libclang-rt-14-dev
 # (windres checks the Windows resources; python3 that the icon files match their generator; the rest
-#  validate the menu entry and AppStream record and build the .deb: dpkg-shlibdeps needs dpkg-dev and file.)
+#  validate the menu entry and AppStream record and build the .deb: dpkg-shlibdeps needs dpkg-dev and file;
+#  libx11-dev builds the black-box test's window helper; clang and its runtime build make fuzz.)
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test bench package clean
+.PHONY: all deps configure build run test bench package sanitize fuzz clean
 
 all: build
 
@@ -42,6 +44,32 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure
 
+# The whole suite again, built with AddressSanitizer (leaks included) and UndefinedBehaviorSanitizer in its own
+# build directory; any report fails it. tests/lsan.supp lists the leaks of system libraries let through.
+SANITIZE_BUILD ?= build-asan
+SANITIZE_FLAGS := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined
+sanitize: deps
+	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" > /dev/null
+	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && \
+	ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:abort_on_error=1:detect_stack_use_after_return=1:strict_init_order=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	ctest --output-on-failure
+
+# libFuzzer on the locale-aware number conversion, built with clang in its own build directory. New inputs go to
+# $(FUZZ_BUILD)/corpus; fuzz/corpus is the committed seed. FUZZ_RUNS=0 fuzzes until stopped.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_RUNS ?= 1000000
+fuzz: deps
+	@cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ > /dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@mkdir -p $(FUZZ_BUILD)/corpus
+	./$(FUZZ_BUILD)/fuzz_number_from_text -runs=$(if $(filter 0,$(FUZZ_RUNS)),-1,$(FUZZ_RUNS)) -timeout=10 \
+		-max_len=128 -dict=fuzz/number.dict -use_value_profile=1 -print_final_stats=1 \
+		-artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus fuzz/corpus
+
 bench: build
 	@QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/kestrova_bench
 
@@ -50,4 +78,4 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

@@ -1,0 +1,343 @@
+#!/usr/bin/env python3
+"""The built program as a person meets it, on a bare X server (run through tests/on-xvfb.sh):
+real key presses and mouse clicks through xdotool (XTEST), screenshots through ImageMagick's import,
+and what a window manager or another application would do through xwin.
+
+    blackbox.py --program build/kestrova --xwin build/tests/xwin [unittest options]
+
+Nothing here asserts how long anything takes; every wait is bounded so that nothing hangs."""
+
+import argparse
+import os
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+PROGRAM = None
+XWIN = None
+
+TITLE = "Detail Animace spomalené"
+SIZE = (810, 600)
+BAR_X = 550
+# Bar lengths of the eleven detector points with the starting parameters, lowest point first.
+BARS = [109.04, 71.09, 13.59, 31.84, 159.97, 34.57, 12.48, 69.97, 108.45, 128.25, 138.61]
+BAR_TOLERANCE = 3  # pixels: round caps and whole-pixel rasterisation
+GREY = (0xC0, 0xC0, 0xC0)
+# Client coordinates of the controls a user reaches.
+START = (620, 29)
+KONEC = (704, 29)
+SCROLL_RIGHT_ARROW = (553, 24)
+QUIET_CORNER = (790, 590)  # nothing is drawn here: the pointer rests there
+# The photon's paths between the aperture screen and the detector: only its motion changes this area.
+PATHS = (160, 95, 310, 520)
+
+BOUND = 60  # seconds: the most any single wait may take
+
+
+def bar_y(point):
+    return 500.94 - 40 * point
+
+
+class Image:
+    def __init__(self, ppm):
+        magic, size, depth, self.pixels = ppm.split(b"\n", 3)
+        if magic != b"P6" or depth != b"255":
+            raise ValueError("not an 8-bit PPM")
+        self.width, self.height = map(int, size.split())
+        if len(self.pixels) != self.width * self.height * 3:
+            raise ValueError("truncated PPM")
+
+    def rgb(self, x, y):
+        i = (y * self.width + x) * 3
+        return tuple(self.pixels[i:i + 3])
+
+    def dark(self, x, y):
+        return max(self.rgb(x, y)) < 64
+
+    def region(self, left, top, right, bottom):
+        return b"".join(self.pixels[(y * self.width + left) * 3:(y * self.width + right) * 3]
+                        for y in range(top, bottom))
+
+    def bar(self, point):
+        """The length of the black run right of x = 550 along the bar's rows; None when there is none.
+        The median of the rows keeps the axis (it crosses the middle bar) and stray marks out."""
+        centre = int(bar_y(point))
+        runs = []
+        for y in range(centre - 2, centre + 3):
+            x = BAR_X + 1
+            while x < self.width and self.dark(x, y):
+                x += 1
+            if x - 1 - BAR_X > 3:
+                runs.append(x - 1 - BAR_X)
+        if not runs:
+            return None
+        return sorted(runs)[len(runs) // 2]
+
+    def painted_to_the_edges(self):
+        """Whether the corners show the background: the server leaves parts newly exposed black until painted."""
+        return all(self.rgb(x, y) == GREY for x in (2, self.width - 3) for y in (62, self.height - 3))
+
+    def bars(self):
+        return [self.bar(point) for point in range(11)]
+
+
+def run(*command, check=True):
+    result = subprocess.run(command, capture_output=True, text=True, timeout=BOUND)
+    if check and result.returncode != 0:
+        raise AssertionError(f"{' '.join(map(str, command))} failed ({result.returncode}): {result.stderr.strip()}")
+    return result.stdout
+
+
+def xdotool(*arguments):
+    return run("xdotool", *map(str, arguments))
+
+
+def xwin(command, window):
+    return run(XWIN, command, str(window))
+
+
+def wait_for(what, condition, bound=BOUND, step=0.05):
+    """Polls until condition() gives something truthy and returns it; fails after bound seconds."""
+    deadline = time.monotonic() + bound
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError(f"gave up waiting for {what} after {bound} s")
+        time.sleep(step)
+
+
+class Program:
+    """One run of the built program, its output kept for the report."""
+
+    def __init__(self):
+        self.log = tempfile.TemporaryFile()
+        self.runtime = tempfile.TemporaryDirectory()
+        environment = dict(os.environ, LC_ALL="C.UTF-8", XDG_RUNTIME_DIR=self.runtime.name)
+        self.process = subprocess.Popen([PROGRAM], stdout=self.log, stderr=subprocess.STDOUT,
+                                        stdin=subprocess.DEVNULL, env=environment)
+        self.window = wait_for("the window", self._find_window)
+        wait_for("the window to be mapped", lambda: "IsViewable" in run("xwininfo", "-id", str(self.window)))
+
+    def _find_window(self):
+        if self.process.poll() is not None:
+            raise AssertionError(f"the program ended at start with status {self.process.returncode}: {self.output()}")
+        found = run("xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid), "--name", TITLE,
+                    check=False).split()
+        return int(found[0]) if found else None
+
+    def size(self):
+        info = run("xwininfo", "-id", str(self.window))
+        field = {line.split(":")[0].strip(): line.split(":")[-1].strip() for line in info.splitlines() if ":" in line}
+        return int(field["Width"]), int(field["Height"])
+
+    def output(self):
+        self.log.seek(0)
+        return self.log.read().decode(errors="replace")
+
+    def alive(self):
+        return self.process.poll() is None
+
+    def exit_status(self, bound=BOUND):
+        try:
+            return self.process.wait(timeout=bound)
+        except subprocess.TimeoutExpired:
+            raise AssertionError(f"the program has not ended within {bound} s") from None
+
+    def stop(self):
+        if self.alive():
+            self.process.kill()
+            self.process.wait(timeout=BOUND)
+        self.log.close()
+        self.runtime.cleanup()
+
+    # What a person does.
+    def focus(self):
+        """Gives the window the keyboard, as a window manager does when it is mapped, the pointer resting on it."""
+        xdotool("mousemove", "--window", self.window, *QUIET_CORNER, "windowfocus", "--sync", self.window)
+
+    def key(self, *keys):
+        xdotool("key", "--delay", 40, *keys)
+
+    # One xdotool each, so that the pointer is there before the button goes down. (Not mousemove --sync:
+    # it waits for motion that never comes when the pointer is already there.)
+    def click(self, point, times=1):
+        xdotool("mousemove", "--window", self.window, *point, "click", "--repeat", times, "--delay", 60, 1)
+
+    def rest_pointer(self):
+        xdotool("mousemove", "--window", self.window, *QUIET_CORNER)
+
+    def screenshot(self):
+        ppm = subprocess.run(["import", "-window", str(self.window), "-depth", "8", "ppm:-"], capture_output=True,
+                             timeout=BOUND, check=True).stdout
+        image = Image(ppm)
+        assert (image.width, image.height) == SIZE, f"window is {image.width}×{image.height}"
+        return image
+
+    def screenshot_when(self, condition):
+        shot = self.screenshot()
+        return shot if condition(shot) else None
+
+    def settled(self):
+        """A screenshot once two in a row, a little apart, are the same, and the window is painted."""
+        previous = self.screenshot()
+
+        def same_again():
+            nonlocal previous
+            time.sleep(0.2)
+            current = self.screenshot()
+            same = current.pixels == previous.pixels and current.painted_to_the_edges()
+            previous = current
+            return current if same else None
+        return wait_for("the window to settle", same_again)
+
+    def run_in_progress(self, before):
+        """Waits until the picture differs from before, and returns the screenshot: the run has visibly begun."""
+        def changed():
+            shot = self.screenshot()
+            return shot if shot.pixels != before.pixels else None
+        return wait_for("the run to show", changed)
+
+    def finished(self):
+        """Waits until the topmost bar, drawn last, is there and the picture is still; returns that picture."""
+        wait_for("the run to end", lambda: self.screenshot().bar(10), step=0.1)
+        return self.settled()
+
+
+def finished_picture(image):
+    """The drawing, below the buttons."""
+    return image.region(0, 60, SIZE[0], SIZE[1])
+
+
+class BlackBox(unittest.TestCase):
+    reference = None  # the finished picture of an undisturbed run, from the first test
+
+    def setUp(self):
+        self.program = Program()
+
+    def tearDown(self):
+        output = self.program.output()
+        if output:
+            print(f"\n--- the program's output ---\n{output}", file=sys.stderr)
+        self.program.stop()
+
+    def assertBars(self, image):
+        measured = image.bars()
+        for point, (length, expected) in enumerate(zip(measured, BARS)):
+            with self.subTest(point=point):
+                self.assertIsNotNone(length, f"bar {point} missing")
+                self.assertLessEqual(abs(length - expected), BAR_TOLERANCE,
+                                     f"bar {point}: {length} px, expected {expected}")
+
+    def test_1_space_starts_a_run_that_moves_and_ends_in_the_bars_konec_quits(self):
+        program = self.program
+        self.assertEqual(xwin("hints", program.window).split(), ["min", "810", "600", "max", "810", "600"],
+                         "the window's size is not fixed")
+        program.focus()
+        before = program.settled()
+        self.assertIsNone(before.bar(0))
+        self.assertEqual(before.rgb(*QUIET_CORNER), GREY)
+
+        program.key("space")  # nothing else has been touched: the focus is on Start
+        frames = [program.run_in_progress(before)]
+        while not frames[-1].bar(10):
+            frames.append(program.screenshot())
+        moving = {frame.region(*PATHS) for frame in frames[:-1]}
+        self.assertGreaterEqual(len(moving), 3, "the photon's motion was not seen on the screen")
+        self.assertGreaterEqual(len({frame.pixels for frame in frames}), 3)
+
+        final = program.finished()
+        self.assertBars(final)
+        self.assertEqual(final.rgb(*QUIET_CORNER), GREY)
+        BlackBox.reference = finished_picture(final)
+
+        program.click(KONEC)
+        self.assertEqual(program.exit_status(), 0)
+
+    def test_2_input_during_a_run_is_dropped_and_a_close_request_ends_it(self):
+        program = self.program
+        program.focus()
+        before = program.settled()
+        # Slow-down 10 by the keyboard: Start → KONEC → the scroll bar, its far end, and back to Start.
+        program.key("Tab", "Tab", "End", "shift+Tab", "shift+Tab", "space")
+        started = program.run_in_progress(before)
+
+        # A click on KONEC and more key presses during the run do nothing; the run goes on.
+        program.click(KONEC)
+        program.rest_pointer()
+        program.key("space", "Escape")
+        time.sleep(1)
+        self.assertTrue(program.alive(), "KONEC acted during the run")
+        later = program.run_in_progress(started)
+        self.assertIsNone(later.bar(10), "the run was over before the close request")
+
+        xwin("close", program.window)  # as a window manager's close button does
+        self.assertEqual(program.exit_status(bound=15), 0)  # a run at slow-down 10 lasts half a minute
+
+    def test_3_covering_minimising_and_resizing_during_a_run_lose_nothing(self):
+        program = self.program
+        program.focus()
+        before = program.settled()
+        program.click(SCROLL_RIGHT_ARROW, times=4)  # slow-down 5, by the mouse: a run of some thirteen seconds
+        program.click(START)
+        program.rest_pointer()
+        program.run_in_progress(before)
+
+        # Another window over it.
+        cover = subprocess.Popen([XWIN, "cover", str(program.window)], stdin=subprocess.PIPE,
+                                 stdout=subprocess.PIPE, text=True)
+        try:
+            self.assertEqual(cover.stdout.readline().strip(), "covered")
+            root = Image(subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], capture_output=True,
+                                        timeout=BOUND, check=True).stdout)
+            self.assertEqual(root.rgb(400, 300), (0, 0, 255), "the cover is not on top")
+            time.sleep(0.5)
+        finally:
+            cover.stdin.close()
+            cover.wait(timeout=BOUND)
+            cover.stdout.close()
+
+        # Minimised and restored.
+        xwin("iconify", program.window)
+        wait_for("the window to be unmapped", lambda: "IsUnMapped" in run("xwininfo", "-id", str(program.window)))
+        time.sleep(0.5)
+        xwin("restore", program.window)
+        wait_for("the window to be mapped", lambda: "IsViewable" in run("xwininfo", "-id", str(program.window)))
+
+        # Without a window manager the size hints bind no one: another client shrinks it, then puts it back
+        # (the program may already have done so itself).
+        xdotool("windowsize", program.window, 400, 300)
+        time.sleep(0.3)
+        xdotool("windowsize", program.window, *SIZE)
+        wait_for("the window's size back", lambda: program.size() == SIZE)
+        program.focus()
+
+        shown = wait_for("the uncovered parts repainted", lambda: program.screenshot_when(Image.painted_to_the_edges))
+        self.assertIsNone(shown.bar(10), "the run was over before the window was disturbed")
+
+        final = program.finished()
+        self.assertBars(final)
+        if BlackBox.reference is not None:
+            self.assertEqual(finished_picture(final), BlackBox.reference,
+                             "the picture differs from that of an undisturbed run")
+        program.click(KONEC)
+        self.assertEqual(program.exit_status(), 0)
+
+
+def main():
+    global PROGRAM, XWIN
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--program", required=True)
+    parser.add_argument("--xwin", required=True)
+    arguments, rest = parser.parse_known_args()
+    PROGRAM, XWIN = os.path.abspath(arguments.program), os.path.abspath(arguments.xwin)
+    if not os.environ.get("DISPLAY"):
+        sys.exit("blackbox.py: no DISPLAY; run it through tests/on-xvfb.sh")
+    unittest.main(argv=[sys.argv[0], "-v"] + rest)
+
+
+if __name__ == "__main__":
+    main()

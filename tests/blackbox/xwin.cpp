@@ -1,0 +1,134 @@
+// What a window manager and a second application would do to the program's window, for the black-box test,
+// which runs on a bare X server:
+//   xwin close WINDOW    asks the window to close (WM_DELETE_WINDOW), as a title bar's close button does
+//   xwin hints WINDOW    prints the size hints: "min W H max W H" (0 where unset)
+//   xwin iconify WINDOW  minimises it: unmapped, WM_STATE Iconic
+//   xwin restore WINDOW  restores it: WM_STATE Normal, mapped and raised
+//   xwin cover WINDOW    lays another window over it, prints "covered" once that is shown, removes it at end of input
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+int usage()
+{
+    std::fputs("usage: xwin close|hints|iconify|restore|cover WINDOW\n", stderr);
+    return 2;
+}
+
+int onError(Display *display, XErrorEvent *error)
+{
+    char text[256];
+    XGetErrorText(display, error->error_code, text, sizeof text);
+    std::fprintf(stderr, "xwin: X error: %s\n", text);
+    std::exit(1);
+}
+
+void setWmState(Display *display, Window window, long state)
+{
+    const Atom wmState = XInternAtom(display, "WM_STATE", False);
+    const long data[2] = {state, None};
+    XChangeProperty(display, window, wmState, wmState, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char *>(data), 2);
+}
+
+int sendClose(Display *display, Window window)
+{
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XSync(display, False);
+    return 0;
+}
+
+int printHints(Display *display, Window window)
+{
+    XSizeHints hints{};
+    long supplied = 0;
+    XGetWMNormalHints(display, window, &hints, &supplied);
+    const bool min = hints.flags & PMinSize, max = hints.flags & PMaxSize;
+    std::printf("min %d %d max %d %d\n", min ? hints.min_width : 0, min ? hints.min_height : 0,
+                max ? hints.max_width : 0, max ? hints.max_height : 0);
+    return 0;
+}
+
+int cover(Display *display, Window window)
+{
+    XWindowAttributes attributes;
+    XGetWindowAttributes(display, window, &attributes);
+    int x = 0, y = 0;
+    Window child;
+    XTranslateCoordinates(display, window, attributes.root, 0, 0, &x, &y, &child);
+
+    const int screen = DefaultScreen(display);
+    const Window lid = XCreateSimpleWindow(display, attributes.root, x, y, unsigned(attributes.width),
+                                           unsigned(attributes.height), 0, BlackPixel(display, screen),
+                                           0x0000FFul); // pure blue, a colour the program never uses
+    XSelectInput(display, lid, StructureNotifyMask | ExposureMask);
+    XMapRaised(display, lid);
+    for (XEvent event;;) { // shown once it is mapped and its first exposure is through
+        XNextEvent(display, &event);
+        if (event.type == Expose && event.xexpose.count == 0)
+            break;
+    }
+    XSync(display, False);
+    std::puts("covered");
+    std::fflush(stdout);
+
+    char buffer[256];
+    while (std::fgets(buffer, sizeof buffer, stdin)) {
+    }
+    XDestroyWindow(display, lid);
+    XSync(display, False);
+    return 0;
+}
+}
+
+int main(int argc, char **argv)
+{
+    if (argc != 3)
+        return usage();
+    char *end = nullptr;
+    const Window window = std::strtoul(argv[2], &end, 0);
+    if (!*argv[2] || *end)
+        return usage();
+    Display *display = XOpenDisplay(nullptr);
+    if (!display) {
+        std::fputs("xwin: cannot open the display\n", stderr);
+        return 1;
+    }
+    XSetErrorHandler(onError);
+
+    const char *command = argv[1];
+    int status = 0;
+    if (!std::strcmp(command, "close")) {
+        status = sendClose(display, window);
+    } else if (!std::strcmp(command, "hints")) {
+        status = printHints(display, window);
+    } else if (!std::strcmp(command, "iconify")) {
+        // The client's request, for a window manager if there is one; then what that manager would do.
+        XIconifyWindow(display, window, DefaultScreen(display));
+        setWmState(display, window, IconicState);
+        XUnmapWindow(display, window);
+        XSync(display, False);
+    } else if (!std::strcmp(command, "restore")) {
+        setWmState(display, window, NormalState);
+        XMapRaised(display, window);
+        XSync(display, False);
+    } else if (!std::strcmp(command, "cover")) {
+        status = cover(display, window);
+    } else {
+        status = usage();
+    }
+    XCloseDisplay(display);
+    return status;
+}

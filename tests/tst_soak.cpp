@@ -1,0 +1,46 @@
+#include "testsupport.h"
+
+#include <QImage>
+
+namespace {
+// Runs in a row; KESTROVA_SOAK_RUNS lowers it where a run is slow (the sanitizer build).
+int soakRuns()
+{
+    bool ok = false;
+    const int runs = qEnvironmentVariableIntValue("KESTROVA_SOAK_RUNS", &ok);
+    return ok && runs > 1 ? runs : 200;
+}
+}
+
+// Many runs in one process: each leaves exactly the picture of the first, with the same drawing behind it.
+class TestSoak : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    void consecutiveRunsLeaveTheSamePicture()
+    {
+        ShownWindow shown;
+        shown.start();
+        QVERIFY(shown.errors.empty());
+        const QImage first = shown.window->canvas->image();
+        const std::vector<CanvasOp> firstOps = std::move(shown.ops);
+        QVERIFY(firstOps.size() > 1000);
+
+        const int runs = soakRuns();
+        for (int run = 2; run <= runs; ++run) {
+            shown.ops.clear();
+            shown.start();
+            QVERIFY2(shown.errors.empty(), qPrintable(QStringLiteral("run %1 raised an error").arg(run)));
+            QVERIFY2(!shown.window->pacer().isRunning(), qPrintable(QStringLiteral("run %1 did not end").arg(run)));
+            QVERIFY2(shown.ops == firstOps, qPrintable(QStringLiteral("run %1 drew differently").arg(run)));
+            QVERIFY2(shown.window->canvas->image() == first,
+                     qPrintable(QStringLiteral("run %1 left a different picture").arg(run)));
+        }
+        QVERIFY(shown.window->isVisible());
+    }
+};
+
+QTEST_MAIN(TestSoak)
+#include "tst_soak.moc"
