@@ -113,10 +113,10 @@ def wait_for(what, condition, bound=BOUND, step=0.05):
 class Program:
     """One run of the built program, its output kept for the report."""
 
-    def __init__(self):
+    def __init__(self, locale="C.UTF-8"):
         self.log = tempfile.TemporaryFile()
         self.runtime = tempfile.TemporaryDirectory()
-        environment = dict(os.environ, LC_ALL="C.UTF-8", XDG_RUNTIME_DIR=self.runtime.name)
+        environment = dict(os.environ, LC_ALL=locale, XDG_RUNTIME_DIR=self.runtime.name)
         self.process = subprocess.Popen([PROGRAM], stdout=self.log, stderr=subprocess.STDOUT,
                                         stdin=subprocess.DEVNULL, env=environment)
         self.window = wait_for("the window", self._find_window)
@@ -151,6 +151,9 @@ class Program:
         if self.alive():
             self.process.kill()
             self.process.wait(timeout=BOUND)
+
+    def close(self):
+        self.stop()
         self.log.close()
         self.runtime.cleanup()
 
@@ -216,13 +219,20 @@ class BlackBox(unittest.TestCase):
     reference = None  # the finished picture of an undisturbed run, from the first test
 
     def setUp(self):
-        self.program = Program()
+        self.programs = []
+        self.program = self.start()
+
+    def start(self, **arguments):
+        program = Program(**arguments)
+        self.programs.append(program)
+        return program
 
     def tearDown(self):
-        output = self.program.output()
-        if output:
-            print(f"\n--- the program's output ---\n{output}", file=sys.stderr)
-        self.program.stop()
+        for program in self.programs:
+            output = program.output()
+            if output:
+                print(f"\n--- the program's output ---\n{output}", file=sys.stderr)
+            program.close()
 
     def assertBars(self, image):
         measured = image.bars()
@@ -267,10 +277,10 @@ class BlackBox(unittest.TestCase):
 
         # A click on KONEC and more key presses during the run do nothing; the run goes on.
         program.click(KONEC)
-        program.rest_pointer()
-        program.key("space", "Escape")
         time.sleep(1)
         self.assertTrue(program.alive(), "KONEC acted during the run")
+        program.rest_pointer()
+        program.key("space", "Escape")
         later = program.run_in_progress(started)
         self.assertIsNone(later.bar(10), "the run was over before the close request")
 
@@ -325,6 +335,24 @@ class BlackBox(unittest.TestCase):
                              "the picture differs from that of an undisturbed run")
         program.click(KONEC)
         self.assertEqual(program.exit_status(), 0)
+
+    def test_4_the_run_is_the_same_in_the_users_locale(self):
+        # The hidden fields are read in the user's locale: the only way their starting values could fail to
+        # read (run-time error 13, a message box and status 1) is a locale that cannot read them.
+        self.program.stop()
+        for locale in ["cs_CZ.UTF-8", "ar_EG.UTF-8", "fa_IR.UTF-8"]:
+            with self.subTest(locale=locale):
+                program = self.start(locale=locale)
+                program.focus()
+                before = program.settled()
+                program.key("space")
+                program.run_in_progress(before)
+                final = program.finished()
+                self.assertBars(final)
+                if BlackBox.reference is not None:
+                    self.assertEqual(finished_picture(final), BlackBox.reference)
+                program.click(KONEC)
+                self.assertEqual(program.exit_status(), 0)
 
 
 def main():
