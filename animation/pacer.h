@@ -11,10 +11,10 @@ struct RunCancelled
 
 // Paces a run on a steady clock. The model counts (a step of the animation waits slow-down × 30000 counts);
 // every count lasts countDuration of wall-clock time, measured against deadlines from the run's start, so
-// drawing time never piles up into drift. Before it sleeps, and between short sleeps, the event loop gets a
-// turn: what was drawn reaches the screen at every pause and a close request is seen; a run that has no time
-// to wait still gives it a turn every few milliseconds. Mouse, keyboard and wheel input is dropped
-// while a run lasts, not queued. All on the user-interface thread.
+// drawing time never piles up into drift. Every 8 ms, waiting or not, the event loop gets a turn: the window
+// repaints at a screen's pace, showing at each turn just the steps whose time has come, and a close request is
+// seen. Between turns the thread sleeps; it never spins.
+// Mouse, keyboard and wheel input is dropped while a run lasts, not queued. All on the user-interface thread.
 class Pacer : public QObject
 {
 public:
@@ -41,8 +41,9 @@ public:
     // Counts waited for so far in this run.
     double countsSoFar() const { return m_counts; }
 
-    // Waits until the run's clock has reached every count so far, this one included. A negative count
-    // waits nothing; a fractional one is rounded. Throws RunCancelled after cancel().
+    // Waits until the run's clock has reached every count so far, this one included, give or take the part
+    // of a turn interval that no screen shows. A negative count waits nothing; a fractional one is rounded.
+    // Throws RunCancelled after cancel().
     void count(double counts);
 
     // Ends the run at its next wait; the first wait of a later run starts afresh.

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QWidget>
 
 #include <optional>
 #include <vector>
 
-class QPainter;
 
 // One drawing operation as the caller gave it, with coordinates already in single precision.
 struct CanvasOp
@@ -44,7 +44,8 @@ private:
 
 // The main window's drawing surface: a persistent raster the size of the client area, transparent until drawn on,
 // lying above the labels and below the other controls, and blind to the mouse. Each operation paints into the
-// raster at once and schedules a repaint of just the rectangle it touched. Nothing clears it; callers erase by
+// raster at once and schedules a repaint of just the rectangle it touched; one painter serves a series of
+// operations and is closed whenever the raster is read. Nothing clears it; callers erase by
 // drawing in the background grey, which restores every pixel because nothing is antialiased.
 // It knows nothing of what drives it.
 class Canvas : public QWidget
@@ -70,7 +71,7 @@ public:
     int scaleMode() const { return m_painter.scaleMode(); }
 
     // The raster, at device resolution (logical size times the device pixel ratio).
-    const QImage &image() const { return m_image; }
+    const QImage &image() const;
 
     // Appends every operation to log until called with nullptr; for tests and the benchmark.
     void setRecorder(std::vector<CanvasOp> *log) { m_recorder = log; }
@@ -87,8 +88,12 @@ protected:
 private:
     void perform(const CanvasOp &op);
     void allocateRaster();
+    void closeRasterPainter() const;
+    void scheduleRepaint(const QRect &touched);
 
     QImage m_image;
+    mutable QPainter m_rasterPainter; // open between reads of the raster
     CanvasPainter m_painter;
     std::vector<CanvasOp> *m_recorder = nullptr;
+    std::vector<QRect> m_pending; // asked to repaint, not yet painted
 };

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 
 #include <cmath>
+#include <optional>
 
 namespace {
 // A number in the locale's notation whose exponent is too small for a double: it reads as zero.
@@ -15,10 +16,30 @@ bool isUnderflow(const QString &text, const QLocale &locale)
     const QRegularExpression pattern(QStringLiteral("^[+-]?(\\d+(%1\\d*)?|%1\\d+)[eE]-\\d+$").arg(point));
     return pattern.match(text).hasMatch();
 }
+
+
+// Plain digits, with a minus sign perhaps: what the program itself writes, and the same in every locale.
+std::optional<double> plainWholeNumber(QStringView text)
+{
+    constexpr qsizetype longest = 15; // exact in a double
+    const bool negative = text.startsWith(u'-');
+    const QStringView digits = negative ? text.mid(1) : text;
+    if (digits.isEmpty() || digits.size() > longest)
+        return std::nullopt;
+    double value = 0;
+    for (const QChar c : digits) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return negative ? -value : value;
+}
 }
 
 double numberFromText(const QString &text, const QLocale &locale)
 {
+    if (const auto whole = plainWholeNumber(text))
+        return *whole;
     const QString trimmed = text.trimmed();
     bool ok = false;
     const double value = locale.toDouble(trimmed, &ok);
