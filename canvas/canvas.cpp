@@ -98,11 +98,11 @@ QRect CanvasPainter::apply(QPainter &painter, const CanvasOp &op, const QRectF &
                 return {};
             bounds = QRectF(a, b).normalized().adjusted(-margin, -margin, margin, margin);
         }
-        if (m_width == 1 && (a.x() == b.x() || a.y() == b.y())) {
+        if (a == b) {
+            painter.drawPoint(a);
+        } else if (m_width == 1 && (a.x() == b.x() || a.y() == b.y())) {
             // A one-pixel line along an axis fills the same pixels as this thin rectangle, fifty times slower.
             painter.fillRect(QRectF(a, b).normalized().adjusted(-0.5, -0.5, 0.5, 0.5), painter.pen().color());
-        } else if (a == b) {
-            painter.drawPoint(a);
         } else {
             painter.drawLine(a, b);
         }

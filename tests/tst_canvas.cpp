@@ -2,6 +2,7 @@
 #include "runtimeerror.h"
 
 #include <QPaintEvent>
+#include <QPainter>
 #include <QTest>
 
 #include <functional>
@@ -215,6 +216,70 @@ private Q_SLOTS:
         surface.canvas->Line(300, 300, 310, 305);
         QTRY_VERIFY(!painted.isEmpty());
         QVERIFY2(QRect(290, 290, 30, 30).contains(painted.boundingRect()), "repainted more than the line");
+    }
+
+    void onePixelAxisLinesMatchThePainter_data()
+    {
+        QTest::addColumn<QLineF>("line");
+        QTest::newRow("axis") << QLineF(100, 340.5, 770, 340.5);
+        QTest::newRow("on a pixel edge") << QLineF(60, 340, 770, 340);
+        QTest::newRow("fractional ends") << QLineF(99.7, 100.94, 550.3, 100.94);
+        QTest::newRow("right to left") << QLineF(550, 460.94, 420, 460.94);
+        QTest::newRow("vertical") << QLineF(320, 511, 320, 100);
+        QTest::newRow("vertical, fractional") << QLineF(420.5, 100.2, 420.5, 510.8);
+        QTest::newRow("a point") << QLineF(550, 300.94, 550, 300.94);
+    }
+
+    void onePixelAxisLinesMatchThePainter()
+    {
+        QFETCH(QLineF, line);
+        Surface surface;
+        surface.canvas->DrawWidth(1);
+        surface.canvas->Line(line.x1(), line.y1(), line.x2(), line.y2());
+        QImage expected(surface.canvas->image().size(), QImage::Format_ARGB32_Premultiplied);
+        expected.fill(Qt::transparent);
+        QPainter painter(&expected);
+        painter.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::SquareCap));
+        if (line.p1() == line.p2())
+            painter.drawPoint(line.p1());
+        else
+            painter.drawLine(line);
+        painter.end();
+        QCOMPARE(surface.canvas->image(), expected);
+    }
+
+    void repaintsCoverEverythingDrawnBetweenPaints()
+    {
+        Surface surface;
+        surface.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&surface.window));
+        QRegion painted;
+        struct Spy : QObject
+        {
+            QRegion *painted;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                if (event->type() == QEvent::Paint)
+                    *painted += static_cast<QPaintEvent *>(event)->region();
+                return false;
+            }
+        } spy;
+        spy.painted = &painted;
+        surface.canvas->installEventFilter(&spy);
+        QCoreApplication::processEvents();
+        painted = QRegion();
+
+        // Far more small drawings than the canvas keeps rectangles for, scattered, with no paint between.
+        surface.canvas->DrawWidth(2);
+        QRegion drawn;
+        for (int i = 0; i < 60; ++i) {
+            const QPointF from((i * 137) % 760 + 20, (i * 59) % 540 + 20);
+            surface.canvas->Line(from.x(), from.y(), from.x() + 8, from.y() + 5);
+            drawn += QRect(from.toPoint(), QSize(9, 6));
+        }
+        QTRY_VERIFY(!painted.isEmpty());
+        QCoreApplication::processEvents();
+        QCOMPARE(drawn.subtracted(painted), QRegion());
     }
 
     void survivesBeingHiddenAndShown()
