@@ -34,6 +34,25 @@ struct Surface
     QRgb at(int x, int y) const { return canvas->image().pixel(x, y); }
 };
 
+// Collects what the canvas repaints from now on.
+struct PaintSpy : QObject
+{
+    QRegion painted;
+
+    explicit PaintSpy(Canvas *canvas)
+    {
+        QCoreApplication::processEvents();
+        canvas->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+};
+
 // Counts the pixels of a colour in a column, near a horizontal line.
 int thicknessAt(const Surface &surface, int x, int fromY, int toY, QRgb colour)
 {
@@ -196,21 +215,8 @@ private Q_SLOTS:
         Surface surface;
         surface.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&surface.window));
-        QRegion painted;
-        struct Spy : QObject
-        {
-            QRegion *painted;
-            bool eventFilter(QObject *, QEvent *event) override
-            {
-                if (event->type() == QEvent::Paint)
-                    *painted += static_cast<QPaintEvent *>(event)->region();
-                return false;
-            }
-        } spy;
-        spy.painted = &painted;
-        surface.canvas->installEventFilter(&spy);
-        QCoreApplication::processEvents();
-        painted = QRegion();
+        PaintSpy spy(surface.canvas);
+        QRegion &painted = spy.painted;
 
         surface.canvas->DrawWidth(2);
         surface.canvas->Line(300, 300, 310, 305);
@@ -253,21 +259,8 @@ private Q_SLOTS:
         Surface surface;
         surface.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&surface.window));
-        QRegion painted;
-        struct Spy : QObject
-        {
-            QRegion *painted;
-            bool eventFilter(QObject *, QEvent *event) override
-            {
-                if (event->type() == QEvent::Paint)
-                    *painted += static_cast<QPaintEvent *>(event)->region();
-                return false;
-            }
-        } spy;
-        spy.painted = &painted;
-        surface.canvas->installEventFilter(&spy);
-        QCoreApplication::processEvents();
-        painted = QRegion();
+        PaintSpy spy(surface.canvas);
+        QRegion &painted = spy.painted;
 
         // Far more small drawings than the canvas keeps rectangles for, scattered, with no paint between.
         surface.canvas->DrawWidth(2);
