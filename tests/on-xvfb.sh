@@ -45,6 +45,7 @@ fi
 
 export DISPLAY=":$display"
 export QT_QPA_PLATFORM=xcb
+mkdir -m 700 "$scratch/runtime" && export XDG_RUNTIME_DIR="$scratch/runtime"
 unset WAYLAND_DISPLAY
 # In the background, so that a signal reaches the trap at once rather than when the command ends.
 "$@" &
