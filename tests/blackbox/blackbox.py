@@ -242,7 +242,7 @@ class BlackBox(unittest.TestCase):
                 self.assertLessEqual(abs(length - expected), BAR_TOLERANCE,
                                      f"bar {point}: {length} px, expected {expected}")
 
-    def test_1_space_starts_a_run_that_moves_and_ends_in_the_bars_konec_quits(self):
+    def test_1_space_starts_a_run_that_moves_and_ends_in_the_bars_and_again_konec_quits(self):
         program = self.program
         self.assertEqual(xwin("hints", program.window).split(), ["min", "810", "600", "max", "810", "600"],
                          "the window's size is not fixed")
@@ -263,6 +263,11 @@ class BlackBox(unittest.TestCase):
         self.assertBars(final)
         self.assertEqual(final.rgb(*QUIET_CORNER), GREY)
         BlackBox.reference = finished_picture(final)
+
+        # The focus stays on Start: Space runs it again, to the same picture.
+        program.key("space")
+        program.run_in_progress(final)
+        self.assertEqual(finished_picture(program.finished()), BlackBox.reference)
 
         program.click(KONEC)
         self.assertEqual(program.exit_status(), 0)
@@ -351,7 +356,7 @@ class BlackBox(unittest.TestCase):
                 self.assertBars(final)
                 if BlackBox.reference is not None:
                     self.assertEqual(finished_picture(final), BlackBox.reference)
-                program.click(KONEC)
+                xwin("close", program.window)  # between runs, a close request ends it as KONEC does
                 self.assertEqual(program.exit_status(), 0)
 
 
