@@ -70,7 +70,8 @@ fuzz: deps
 		-max_len=128 -dict=fuzz/number.dict -use_value_profile=1 -print_final_stats=1 \
 		-artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus fuzz/corpus
 
-bench: build
+bench: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target kestrova_bench > /dev/null
 	@QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/kestrova_bench
 
 # The Debian package, build/kestrova_<version>_<arch>.deb.
