@@ -29,6 +29,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Kestrova"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setWindowIcon(kestrovaIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("cz.kestrova.Kestrova")); // the menu entry, for Wayland
 
     try {
         SpomalenaAnimace window;
