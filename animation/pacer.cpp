@@ -14,8 +14,8 @@ using Clock = std::chrono::steady_clock;
 // frame shows the latest step, a close request or an exposure is handled at once, and no time goes into
 // painting steps that no screen could show.
 constexpr std::chrono::milliseconds turnInterval{8};
-// A run's clock stops at a day: keeps absurd slow-downs from overflowing the clock.
-constexpr double countsLimit = 24.0 * 3600 * 1e9;
+// However absurd the slow-down, a run's clock reaches no further than a day from its start.
+constexpr std::chrono::duration<double, std::nano> longestRun = std::chrono::hours(24);
 
 bool isUserInput(QEvent::Type type)
 {
@@ -66,9 +66,9 @@ Pacer::Run::~Run()
 void Pacer::count(double counts)
 {
     if (counts > 0)
-        m_counts = std::min(m_counts + std::round(counts), countsLimit);
-    const auto deadline = m_start + std::chrono::duration_cast<Clock::duration>(
-                                        std::chrono::duration<double, std::nano>(m_counts * m_countDuration.count()));
+        m_counts += std::round(counts);
+    const std::chrono::duration<double, std::nano> due(m_counts * m_countDuration.count());
+    const auto deadline = m_start + std::chrono::duration_cast<Clock::duration>(std::min(due, longestRun));
     // Only the turns show the drawing, so a wait ends as soon as the next turn would come after its deadline:
     // every turn then shows exactly the steps that are due, and the thread sleeps once per turn, not per step.
     while (!m_cancelled) {
