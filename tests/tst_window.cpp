@@ -1,7 +1,9 @@
+#include "errorreport.h"
 #include "testsupport.h"
 
 #include <QAccessible>
 #include <QGroupBox>
+#include <QMessageBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -354,6 +356,25 @@ private Q_SLOTS:
         });
         QCOMPARE(status, 0);
         QVERIFY(!shown.window->isVisible());
+    }
+
+    void runtimeErrorIsShownThenEndsTheProgram()
+    {
+        ShownWindow shown;
+        setRuntimeErrorHandler([&](const RuntimeError &error) { reportRuntimeErrorAndQuit(error, shown.window.get()); });
+        setFieldText(shown.window->nRd, QStringLiteral("čtyřicet"));
+        QString message;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                message = box->text();
+                box->accept();
+            }
+        });
+        answer.start(10);
+        const int status = shown.exec([&] { shown.start(); });
+        QCOMPARE(status, 1);
+        QCOMPARE(message, QStringLiteral("Chyba za běhu 13: Neshoda typů"));
     }
 
     void konecEndsTheProgram()
