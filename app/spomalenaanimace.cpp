@@ -203,11 +203,11 @@ void SpomalenaAnimace::createControls()
 // Tab order by the controls' tab indices; only Start, KONEC and the scroll bar are reachable.
 void SpomalenaAnimace::arrangeTabOrder()
 {
-    const QWidget *const byIndex[] = {nPocetFotonu, nRd, nUr, nVzdalenost, cmdStart, cmdKonec, nClona, nStínítko,
-                                      nSoučet, nPravděpodob, nZdroj, nAdresa, nSpomaleni, opRychla, opPomalší,
-                                      opPomalá, HScroll1};
+    QWidget *const byIndex[] = {nPocetFotonu, nRd,     nUr,          nVzdalenost, cmdStart,   cmdKonec,
+                                nClona,       nStínítko, nSoučet,    nPravděpodob, nZdroj,     nAdresa,
+                                nSpomaleni,   opRychla, opPomalší,   opPomalá,    HScroll1};
     for (size_t i = 1; i < std::size(byIndex); ++i)
-        QWidget::setTabOrder(const_cast<QWidget *>(byIndex[i - 1]), const_cast<QWidget *>(byIndex[i]));
+        QWidget::setTabOrder(byIndex[i - 1], byIndex[i]);
 }
 
 void SpomalenaAnimace::connectHandlers()
