@@ -203,9 +203,9 @@ void SpomalenaAnimace::createControls()
 // Tab order by the controls' tab indices; only Start, KONEC and the scroll bar are reachable.
 void SpomalenaAnimace::arrangeTabOrder()
 {
-    QWidget *const byIndex[] = {nPocetFotonu, nRd,     nUr,          nVzdalenost, cmdStart,   cmdKonec,
-                                nClona,       nStínítko, nSoučet,    nPravděpodob, nZdroj,     nAdresa,
-                                nSpomaleni,   opRychla, opPomalší,   opPomalá,    HScroll1};
+    QWidget *const byIndex[] = {nPocetFotonu, nRd, nUr, nVzdalenost, cmdStart, cmdKonec,
+                                nClona, nStínítko, nSoučet, nPravděpodob, nZdroj, nAdresa,
+                                nSpomaleni, opRychla, opPomalší, opPomalá, HScroll1};
     for (size_t i = 1; i < std::size(byIndex); ++i)
         QWidget::setTabOrder(byIndex[i - 1], byIndex[i]);
 }
