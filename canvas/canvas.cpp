@@ -259,8 +259,9 @@ void Canvas::paintEvent(QPaintEvent *event)
     m_pending.clear();
     closeRasterPainter();
     QPainter painter(this);
-    const QRect dirty = event->rect();
     const qreal ratio = m_image.devicePixelRatio();
-    painter.drawImage(QRectF(dirty), m_image,
-                      QRectF(dirty.x() * ratio, dirty.y() * ratio, dirty.width() * ratio, dirty.height() * ratio));
+    // Each dirty rectangle alone: their bounding box can span the whole drawing.
+    for (const QRect &dirty : event->region())
+        painter.drawImage(QRectF(dirty), m_image,
+                          QRectF(dirty.x() * ratio, dirty.y() * ratio, dirty.width() * ratio, dirty.height() * ratio));
 }
