@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Kestrova developers <vyvojari@kestrova.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One-command set-up on Debian 12: each target installs what is missing, configures and builds.
 SHELL := /bin/bash
 BUILD ?= build

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers <vyvojari@kestrova.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints "name: value" lines: the cost of a run against painting the same operations in one go,
 // the accuracy of the pacing, the processor share of a paced run, and memory over many runs.
 #include "canvas.h"

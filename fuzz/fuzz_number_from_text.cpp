@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers <vyvojari@kestrova.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // numberFromText() on arbitrary text in a handful of locales. The first byte picks the locale, the rest is the
 // text (UTF-8). Either a finite double comes back or run-time error 13 or 6 is thrown; anything else is a crash.
 #include "fields.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Kestrova developers <vyvojari@kestrova.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws Kestrova's icon and writes it as kestrova.ico and as PNGs for icon themes.
 
 The picture is a small program window: a frame, a navy title bar with three buttons and a white client

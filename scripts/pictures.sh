@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Kestrova developers <vyvojari@kestrova.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the README's pictures from the real program on a private Xvfb display:
 #   docs/kestrova.png      the finished picture after one run
 #   docs/kestrova-bod.gif  the photon's flight to the first detector point, slowed down to 10

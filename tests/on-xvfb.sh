@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Kestrova developers <vyvojari@kestrova.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command on a private Xvfb display, a real X server with no window manager:
 #   on-xvfb.sh COMMAND [ARGS...]
 # Xvfb picks a free display itself; it is stopped when the command ends, fails or is interrupted.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers <vyvojari@kestrova.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs at the device pixel ratio that QT_SCALE_FACTOR sets: the raster stays at device resolution,
 // erasing stays exact, and the picture scales with the ratio.
 #include "testsupport.h"

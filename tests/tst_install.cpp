@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers <vyvojari@kestrova.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a Linux installation puts where: the build is installed into a staging directory as a
 // distribution would (prefix /usr, DESTDIR), then the same build is packed into a .deb and opened up.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers <vyvojari@kestrova.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's icon and its Windows version record, read back the way Windows reads them: the .ico
 // byte by byte, and the .rc compiled by windres into a .res whose records are taken apart here.
 

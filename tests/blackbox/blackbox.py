@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Kestrova developers <vyvojari@kestrova.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The built program as a person meets it, on a bare X server (run through tests/on-xvfb.sh):
 real key presses and mouse clicks through xdotool (XTEST), screenshots through ImageMagick's import,
 and what a window manager or another application would do through xwin.

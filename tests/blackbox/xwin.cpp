@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers <vyvojari@kestrova.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a window manager and a second application would do to the program's window, for the black-box test,
 // which runs on a bare X server:
 //   xwin close WINDOW    asks the window to close (WM_DELETE_WINDOW), as a title bar's close button does
