@@ -74,15 +74,6 @@ void compareBars(const QList<double> &actual, const QList<double> &expected, dou
                  qPrintable(QStringLiteral("bar %1: %2, expected %3").arg(i).arg(actual[i]).arg(expected[i])));
 }
 
-double distanceToSegment(QPointF p, const CanvasOp &op)
-{
-    const QPointF a(op.x1, op.y1), b(op.x2, op.y2), ab = b - a;
-    const double length2 = QPointF::dotProduct(ab, ab);
-    const double t = length2 == 0 ? 0 : std::clamp(QPointF::dotProduct(p - a, ab) / length2, 0.0, 1.0);
-    const QPointF nearest = a + t * ab;
-    return std::hypot(p.x() - nearest.x(), p.y() - nearest.y());
-}
-
 using Action = std::function<void(SpomalenaAnimace &)>;
 
 QAccessibleInterface *accessible(QWidget *control)
@@ -157,23 +148,6 @@ private Q_SLOTS:
         QCOMPARE(holes, (QList<QPointF>{{150, 320.5}, {150, 360.5}}));
     }
 
-    void firstMarkersAFifthOfTheWay()
-    {
-        ShownWindow shown;
-        shown.start();
-        const auto isMarker = [](const CanvasOp &op) { return isLine(op) && op.x1 > 150 && op.x1 < 320; };
-        const auto lower = std::find_if(shown.ops.begin(), shown.ops.end(),
-                                        [&](const CanvasOp &op) { return isMarker(op) && op.colour == lowerPath; });
-        const auto upper = std::find_if(shown.ops.begin(), shown.ops.end(),
-                                        [&](const CanvasOp &op) { return isMarker(op) && op.flags == 4; });
-        QVERIFY(lower != shown.ops.end() && upper != shown.ops.end());
-        QCOMPARE(lower->x1, 184.0f);
-        QCOMPARE(lower->y1, float(360.5 + (500.94 - 360.5) * 20 / 100));
-        QCOMPARE(upper->x1, 184.0f);
-        QCOMPARE(upper->y1, float(320.5 + (500.94 - 320.5) * 20 / 100));
-        QVERIFY(lower < upper); // the lower path moves first
-    }
-
     void barsAndWindowVariables()
     {
         ShownWindow shown;
@@ -240,41 +214,6 @@ private Q_SLOTS:
                 ++resultants;
             }
         QCOMPARE(resultants, 11);
-    }
-
-    void twoRunsLeaveIdenticalPictures()
-    {
-        ShownWindow shown;
-        shown.start();
-        const QImage first = shown.window->canvas->image();
-        shown.start();
-        QCOMPARE(shown.window->canvas->image(), first);
-    }
-
-    void markerAtEachPointIsErased()
-    {
-        ShownWindow shown;
-        shown.start();
-        const Canvas &canvas = *shown.window->canvas;
-        for (int point = 0; point <= 10; ++point) {
-            const double y = detectorY(point);
-            std::vector<CanvasOp> arrowsHere;
-            for (const CanvasOp &op : shown.ops)
-                if (isLine(op) && op.x1 == 320 && op.y1 == float(y) && std::fabs(std::hypot(op.x2 - op.x1, op.y2 - op.y1) - 20) < 0.01)
-                    arrowsHere.push_back(op);
-            QCOMPARE(arrowsHere.size(), size_t(2));
-            int checked = 0;
-            for (double along = 3; along <= 9; along += 0.5) {
-                const QPointF p(320 + along * std::cos(100.0), y + along * std::sin(100.0));
-                const bool nearArrow = std::any_of(arrowsHere.begin(), arrowsHere.end(),
-                                                   [&](const CanvasOp &op) { return distanceToSegment(p, op) < 2.5; });
-                if (nearArrow || std::fabs(p.x() - 320) < 2)
-                    continue;
-                QCOMPARE(pixel(canvas, p.x(), p.y()), greyPixel);
-                ++checked;
-            }
-            QVERIFY2(checked > 0 || point == 4, "no pixel of the marker left to check");
-        }
     }
 
     void hintIsCoveredByTheBand()

@@ -369,52 +369,36 @@ private Q_SLOTS:
         QVERIFY(!shown.window->isVisible());
     }
 
+    void runtimeErrorIsShownThenEndsTheProgram_data()
+    {
+        QTest::addColumn<QString>("when");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("windowShown");
+        QTest::newRow("during a run") << "run" << "Chyba za běhu 13: Neshoda typů" << true;
+        QTest::newRow("in a handler during the load: before the window shows") << "load" << "Chyba za běhu 6: Přetečení" << false;
+        QTest::newRow("while the window is created") << "create" << "Chyba za běhu 6: Přetečení" << false;
+    }
+
+    // The message, then the end with status 1.
     void runtimeErrorIsShownThenEndsTheProgram()
     {
-        ShownWindow shown;
-        setRuntimeErrorHandler([&](const RuntimeError &error) { reportRuntimeErrorAndQuit(error, shown.window.get()); });
-        setFieldText(shown.window->nRd, QStringLiteral("čtyřicet"));
-        QString message;
-        QTimer answer;
-        connect(&answer, &QTimer::timeout, [&] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                message = box->text();
-                box->accept();
-            }
-        });
-        answer.start(10);
-        const int status = shown.exec([&] { shown.start(); });
-        QCOMPARE(status, 1);
-        QCOMPARE(message, QStringLiteral("Chyba za běhu 13: Neshoda typů"));
-    }
-
-    void runtimeErrorDuringStartUp_data()
-    {
-        QTest::addColumn<bool>("fromAHandler"); // raised in a handler that the load runs, or by the creation itself
-        QTest::newRow("in a handler during the load") << true;
-        QTest::newRow("while the window is created") << false;
-    }
-
-    // The message, then the end with a non-zero status, and the window never shows.
-    void runtimeErrorDuringStartUp()
-    {
-        QFETCH(bool, fromAHandler);
-        bool shown = false;
+        QFETCH(QString, when);
+        QFETCH(QString, message);
+        QFETCH(bool, windowShown);
         struct : QObject
         {
-            bool *shown = nullptr;
+            bool shown = false;
             bool eventFilter(QObject *, QEvent *event) override
             {
-                *shown |= event->type() == QEvent::Show;
+                shown |= event->type() == QEvent::Show;
                 return false;
             }
         } showSpy;
-        showSpy.shown = &shown;
-        QString message;
+        QString shownMessage;
         QTimer answer;
         connect(&answer, &QTimer::timeout, [&] {
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                message = box->text();
+                shownMessage = box->text();
                 box->accept();
             }
         });
@@ -422,14 +406,17 @@ private Q_SLOTS:
         const int status = runMainWindow([&]() -> std::unique_ptr<QWidget> {
             auto window = std::make_unique<SpomalenaAnimace>();
             window->installEventFilter(&showSpy);
-            if (!fromAHandler)
+            if (when == QStringLiteral("create"))
                 throw RuntimeError(RuntimeError::Overflow);
-            guarded([] { throw RuntimeError(RuntimeError::Overflow); });
+            if (when == QStringLiteral("load"))
+                guarded([] { throw RuntimeError(RuntimeError::Overflow); });
+            setFieldText(window->nRd, QStringLiteral("čtyřicet"));
+            QTimer::singleShot(0, window->cmdStart, &QPushButton::click);
             return window;
         });
         QCOMPARE(status, runtimeErrorExitStatus);
-        QCOMPARE(message, QStringLiteral("Chyba za běhu 6: Přetečení"));
-        QVERIFY(!shown);
+        QCOMPARE(shownMessage, message);
+        QCOMPARE(showSpy.shown, windowShown);
     }
 
     void konecEndsTheProgram()
