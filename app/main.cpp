@@ -11,11 +11,15 @@
 #include <cstdlib>
 
 namespace {
-// Qt aborts when it cannot reach a display; say so plainly instead.
+// Qt aborts when it cannot reach a display; say so plainly instead. Windows always has its desktop.
 bool displayMissing()
 {
+#ifdef Q_OS_WIN
+    return false;
+#else
     const auto unset = [](const char *name) { return qEnvironmentVariableIsEmpty(name); };
     return unset("QT_QPA_PLATFORM") && unset("DISPLAY") && unset("WAYLAND_DISPLAY");
+#endif
 }
 }
 

@@ -94,6 +94,7 @@ SpomalenaAnimace::SpomalenaAnimace(QWidget *parent)
     setObjectName(QStringLiteral("SpomalenaAnimace"));
     setWindowTitle(QStringLiteral("Detail Animace spomalené"));
     setFixedSize(clientSize);
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint); // on Windows: no sizing border, no maximise button
     setBackground(this, grey);
 
     createControls();

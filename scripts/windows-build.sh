@@ -1,0 +1,142 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Kestrova developers <vyvojari@kestrova.example>
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Kestrova for 64-bit Windows, cross-built on Debian 12 from Debian's archive alone.
+#   qt       a static Qt for x86_64-w64-mingw32 from Debian's qt6-base source, built once and cached
+#   exe      kestrova.exe: one self-contained file
+#   package  kestrova-<version>-setup.exe (NSIS, per user) and kestrova-<version>-windows.zip
+#   test     the Qt Test suites and the black box, under wine
+# No stage means qt exe package. The packages it needs are installed by make windows / make windows-test.
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD=${WINDOWS_BUILD:-$ROOT/build-windows}
+case $BUILD in /*) ;; *) BUILD=$ROOT/$BUILD ;; esac
+JOBS=${JOBS:-$(nproc)}
+TOOLCHAIN=$ROOT/cmake/mingw-w64-x86_64.cmake
+VERSION=1.00
+
+QT_VERSION=6.4.2
+CACHE=${XDG_CACHE_HOME:-$HOME/.cache}/kestrova
+QT_PREFIX=$CACHE/qt-$QT_VERSION-x86_64-w64-mingw32-static
+QT_STAMP=$QT_PREFIX/kestrova-qt.options
+HOST_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+
+# Only what the program and its tests use; wintab, DirectWrite 3 and Direct2D are left out because Debian's
+# source and mingw lack parts of them.
+QT_OPTIONS=(
+    -release -static -static-runtime -nomake examples -nomake tests
+    -qt-zlib -qt-pcre -qt-harfbuzz -qt-libpng -qt-freetype -no-libjpeg -no-icu -no-openssl
+    -no-opengl -no-dbus -no-direct2d -no-feature-directwrite3 -no-feature-tabletevent -no-feature-vulkan
+    -no-feature-sql -no-feature-network -no-feature-concurrent -no-feature-xml -no-feature-printsupport
+    -qt-host-path /usr
+)
+
+say() { printf 'windows-build: %s\n' "$*"; }
+die() { printf 'windows-build: %s\n' "$*" >&2; exit 1; }
+
+# --- the static Qt -------------------------------------------------------------------------------------------
+
+qt_is_built() { [ -f "$QT_STAMP" ] && [ "$(cat "$QT_STAMP")" = "${QT_OPTIONS[*]}" ]; }
+
+# Debian's qt6-base source of the installed Qt, fetched with a private apt configuration: its own sources
+# file, lists and cache in $1/apt, removed afterwards. The machine's apt set-up is not touched.
+fetch_qt_source() {
+    local work=$1 apt=$1/apt codename mirror keyring version
+    codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-bookworm}")
+    mirror=$(apt-get indextargets --format '$(REPO_URI) $(RELEASE)' 2>/dev/null |
+             awk -v suite="$codename" '$2 == suite { print $1; exit }')
+    mirror=${mirror:-http://deb.debian.org/debian/}
+    keyring=/usr/share/keyrings/debian-archive-keyring.gpg
+    version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
+    case $version in "$QT_VERSION"+*) ;; *) die "the installed qt6-base-dev is $version, not $QT_VERSION" ;; esac
+
+    mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial" "$apt/parts"
+    echo "deb-src [signed-by=$keyring] $mirror $codename main" > "$apt/sources.list"
+    local opts=(-o "Dir::Etc::SourceList=$apt/sources.list" -o "Dir::Etc::SourceParts=$apt/parts"
+                -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache"
+                -o "APT::Sandbox::User=$(id -un)" -qq)
+    say "fetching qt6-base $version source from $mirror"
+    apt-get "${opts[@]}" update
+    (cd "$work" && apt-get "${opts[@]}" source "qt6-base=$version" > /dev/null)
+    rm -rf "$apt"
+}
+
+build_qt() {
+    qt_is_built && return 0
+    mkdir -p "$CACHE"
+    exec 9> "$CACHE/qt.lock"
+    flock 9 # another build may be making the same Qt
+    qt_is_built && return 0
+
+    local work=$CACHE/qt-build started=$SECONDS src
+    rm -rf "$work" "$QT_PREFIX"
+    mkdir -p "$work"
+    fetch_qt_source "$work"
+    src=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name "qt6-base-*" | head -n 1)
+    [ -n "$src" ] || die "qt6-base source not unpacked in $work"
+
+    say "configuring the static Qt $QT_VERSION for x86_64-w64-mingw32 (log: $work/configure.log)"
+    mkdir -p "$work/build"
+    (cd "$work/build" && "$src/configure" -prefix "$QT_PREFIX" "${QT_OPTIONS[@]}" -- \
+        -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" -DQT_HOST_PATH_CMAKE_DIR="$HOST_CMAKE_DIR" \
+        > "$work/configure.log" 2>&1) || { tail -n 40 "$work/configure.log"; die "Qt configure failed"; }
+    say "building the static Qt with $JOBS jobs, about 20 minutes on 2 cores (log: $work/build.log)"
+    (cd "$work/build" && cmake --build . --parallel "$JOBS" > "$work/build.log" 2>&1 &&
+        cmake --install . > "$work/install.log" 2>&1) || { tail -n 40 "$work/build.log"; die "Qt build failed"; }
+    echo "${QT_OPTIONS[*]}" > "$QT_STAMP"
+    rm -rf "$work"
+    say "static Qt ready in $QT_PREFIX after $(( (SECONDS - started) / 60 )) min $(( (SECONDS - started) % 60 )) s"
+}
+
+# --- Kestrova ------------------------------------------------------------------------------------------------
+
+configured=
+configure() {
+    [ -n "$configured" ] && return 0
+    build_qt
+    cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" \
+        -DKESTROVA_QT_PREFIX="$QT_PREFIX" -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$HOST_CMAKE_DIR" > /dev/null
+    configured=1
+}
+
+build_exe() {
+    configure
+    cmake --build "$BUILD" --parallel "$JOBS" --target kestrova
+}
+
+build_packages() {
+    configure
+    cmake --build "$BUILD" --parallel "$JOBS" --target windows_packages
+    say "built:"
+    ls -l "$BUILD/kestrova.exe" "$BUILD/kestrova-$VERSION-setup.exe" "$BUILD/kestrova-$VERSION-windows.zip"
+}
+
+# Everything the build defines, then CTest: the suites, the exe's resources, the installer and the black box,
+# under wine in the build's own prefixes. Whatever a failed test left running in them is ended afterwards.
+run_tests() {
+    configure
+    cmake --build "$BUILD" --parallel "$JOBS"
+    local status=0 prefix
+    (cd "$BUILD" && ctest --output-on-failure --parallel "$JOBS") || status=$?
+    for prefix in "$BUILD"/wine "$BUILD"/wine-x11; do
+        [ -d "$prefix" ] && WINEPREFIX=$prefix wineserver -k 2> /dev/null
+    done
+    return "$status"
+}
+
+main() {
+    local stages=("$@")
+    [ ${#stages[@]} -gt 0 ] || stages=(qt exe package)
+    for stage in "${stages[@]}"; do
+        case $stage in
+            qt) build_qt ;;
+            exe) build_exe ;;
+            package) build_packages ;;
+            test) run_tests ;;
+            *) die "unknown stage: $stage (qt, exe, package, test)" ;;
+        esac
+    done
+}
+
+main "$@"
