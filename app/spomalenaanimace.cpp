@@ -5,6 +5,7 @@
 #include "canvas.h"
 #include "fields.h"
 #include "runtimeerror.h"
+#include "scaledlayout.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -91,7 +92,8 @@ SpomalenaAnimace::SpomalenaAnimace(QWidget *parent)
 {
     setObjectName(QStringLiteral("SpomalenaAnimace"));
     setWindowTitle(QStringLiteral("Detail Animace spomalené"));
-    setFixedSize(clientSize);
+    resize(clientSize);
+    setMinimumSize(clientSize);
     setBackground(this, grey);
 
     createControls();
@@ -103,7 +105,12 @@ SpomalenaAnimace::SpomalenaAnimace(QWidget *parent)
 
     Form_Load();
     cmdStart->setFocus();
+
+    m_layout = std::make_unique<ScaledLayout>(this, clientSize, canvas);
+    pacer().letThrough([this](const QEvent &event) { return m_layout->isWindowCommand(event); });
 }
+
+SpomalenaAnimace::~SpomalenaAnimace() = default;
 
 void SpomalenaAnimace::describeForAssistiveTechnology()
 {

@@ -6,7 +6,10 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class Canvas;
+class ScaledLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -16,6 +19,7 @@ class QScrollBar;
 
 // The program's one window: its 23 controls, the drawing canvas, and the handlers. The run behind "Start"
 // (cmdStart_Click, PohybHorni, PohybDolni, q and Z) comes from DetectorScan. Form_Load runs at construction.
+// It opens at clientSize and can be made larger, maximised or full screen (F11), its content scaled to fit.
 class SpomalenaAnimace : public QWidget, public DetectorScan
 {
     Q_OBJECT
@@ -24,6 +28,7 @@ public:
     static constexpr QSize clientSize{810, 600};
 
     explicit SpomalenaAnimace(QWidget *parent = nullptr);
+    ~SpomalenaAnimace() override;
 
     // The controls, in the order of their numbers.
     QGroupBox *frmAnimace = nullptr;
@@ -72,4 +77,6 @@ private:
     void arrangeTabOrder();
     void connectHandlers();
     void describeForAssistiveTechnology();
+
+    std::unique_ptr<ScaledLayout> m_layout;
 };
