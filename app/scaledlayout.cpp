@@ -50,7 +50,7 @@ ScaledLayout::ScaledLayout(QWidget *window, QSize logicalSize, Canvas *canvas)
 {
     for (QWidget *control : window->findChildren<QWidget *>())
         if (!control->isWindow())
-            m_controls.push_back({control, control->geometry(), control->font(), control->testAttribute(Qt::WA_SetFont)});
+            m_controls.push_back({control, control->geometry(), control->font()});
     window->installEventFilter(this);
     fit();
 }
@@ -100,10 +100,7 @@ void ScaledLayout::apply(qreal scale, QPoint origin)
             continue;
         const QPoint offset = widget->parentWidget() == m_window ? origin : QPoint();
         widget->setGeometry(scaled(control.geometry).translated(offset));
-        if (scale == 1)
-            widget->setFont(control.ownFont ? control.font : QFont());
-        else
-            widget->setFont(enlarged(control.font, scale));
+        widget->setFont(scale == 1 ? control.font : enlarged(control.font, scale)); // inherited stays inherited
         if (auto *bar = qobject_cast<QScrollBar *>(widget)) {
             bar->setStyle(scale == 1 ? nullptr : m_scrollBarStyle.get());
             bar->update();

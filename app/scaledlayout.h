@@ -45,7 +45,6 @@ private:
         QPointer<QWidget> widget;
         QRect geometry;
         QFont font;
-        bool ownFont = false; // set on the control itself, not inherited
     };
 
     void fit();

@@ -285,6 +285,78 @@ private Q_SLOTS:
         QCOMPARE(shown.window->nSpomaleni->text(), QStringLiteral("10"));
     }
 
+    void resizeDuringARunKeepsItsPicture_data()
+    {
+        QTest::addColumn<QList<QSize>>("sizes"); // the window's sizes in turn, one at each turn of the event loop
+        QTest::newRow("to 1.8") << QList<QSize>{{1458, 1080}};
+        QTest::newRow("to 1.25") << QList<QSize>{{1100, 750}};
+        QTest::newRow("to 2.4, then back to 1:1") << QList<QSize>{{1944, 1440}, {810, 600}};
+        QTest::newRow("to 1.8 on a wide screen, then 1.25") << QList<QSize>{{1920, 1080}, {1100, 750}};
+    }
+
+    // The run goes on as if nothing happened, and ends in exactly the picture of a run at the last size.
+    void resizeDuringARunKeepsItsPicture()
+    {
+        QFETCH(QList<QSize>, sizes);
+        QImage expected;
+        std::vector<CanvasOp> expectedOps;
+        {
+            ShownWindow undisturbed;
+            undisturbed.window->resize(sizes.last());
+            undisturbed.start();
+            expected = undisturbed.window->canvas->image();
+            expectedOps = undisturbed.ops;
+        }
+        ShownWindow shown;
+        shown.window->pacer().setCountDuration(std::chrono::nanoseconds(4)); // a run of a tenth of a second: several turns
+        std::vector<size_t> drawnAtResize;
+        QTimer resizer;
+        connect(&resizer, &QTimer::timeout, [&] {
+            if (shown.window->pacer().isRunning() && drawnAtResize.size() < size_t(sizes.size())) {
+                drawnAtResize.push_back(shown.ops.size());
+                shown.window->resize(sizes[qsizetype(drawnAtResize.size() - 1)]);
+            }
+        });
+        resizer.start(0);
+        shown.start();
+        resizer.stop();
+        QCOMPARE(drawnAtResize.size(), size_t(sizes.size()));
+        for (const size_t drawn : drawnAtResize)
+            QVERIFY(drawn > 130 && drawn < expectedOps.size() - 100); // after the apparatus, before the last point
+        QVERIFY(shown.errors.empty());
+        QCOMPARE(shown.window->q, 101.0);
+        QVERIFY(shown.window->nZdroj->isVisible());
+        QVERIFY(shown.ops == expectedOps);
+        QCOMPARE(shown.window->canvas->image(), expected);
+    }
+
+    // F11 and Esc change the window during a run; every other key stays ignored.
+    void fullScreenKeysDuringARun()
+    {
+        ShownWindow shown;
+        QScrollBar *bar = shown.window->HScroll1;
+        bool wentFullScreen = false;
+        QTimer::singleShot(0, this, [&] {
+            QVERIFY(shown.window->pacer().isRunning());
+            QTest::keyClick(shown.window->cmdStart, Qt::Key_F11);
+            wentFullScreen = shown.window->isFullScreen();
+            QTest::keyClick(shown.window->cmdStart, Qt::Key_Space);
+            bar->setFocus();
+            QTest::keyClick(bar, Qt::Key_End);
+            QTest::keyClick(bar, Qt::Key_Escape);
+            QVERIFY(shown.window->pacer().isRunning());
+        });
+        shown.start();
+        QVERIFY(wentFullScreen);
+        QVERIFY(!shown.window->isFullScreen());
+        QCOMPARE(bar->value(), 1);
+        QCOMPARE(shown.window->nSpomaleni->text(), QStringLiteral("1"));
+        QCOMPARE(std::count_if(shown.ops.begin(), shown.ops.end(),
+                               [](const CanvasOp &op) { return op.kind == CanvasOp::ScaleMode; }),
+                 1);
+        QCOMPARE(shown.window->q, 101.0);
+    }
+
     void closeRequestEndsARun()
     {
         ShownWindow shown;

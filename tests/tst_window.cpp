@@ -3,7 +3,10 @@
 #include "errorreport.h"
 #include "testsupport.h"
 
+#include <cmath>
+
 #include <QAccessible>
+#include <QPointer>
 #include <QGroupBox>
 #include <QMessageBox>
 #include <QLabel>
@@ -40,7 +43,7 @@ QRgb backgroundOf(const QWidget *control)
     return control->palette().color(role).rgba();
 }
 
-QPoint sliderCentre(QScrollBar *bar)
+QStyleOptionSlider sliderOption(QScrollBar *bar)
 {
     QStyleOptionSlider option;
     option.initFrom(bar);
@@ -52,7 +55,43 @@ QPoint sliderCentre(QScrollBar *bar)
     option.singleStep = bar->singleStep();
     option.pageStep = bar->pageStep();
     option.subControls = QStyle::SC_All;
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar).center();
+    return option;
+}
+
+QRect scrollBarPart(QScrollBar *bar, QStyle::SubControl part)
+{
+    const QStyleOptionSlider option = sliderOption(bar);
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
+}
+
+QPoint sliderCentre(QScrollBar *bar)
+{
+    return scrollBarPart(bar, QStyle::SC_ScrollBarSlider).center();
+}
+
+struct Laid
+{
+    QPointer<QWidget> control;
+    QRect geometry;
+    QFont font;
+    bool ownFont;
+};
+
+// Every control with its geometry and font as they are now.
+std::vector<Laid> layoutOf(QWidget *window)
+{
+    std::vector<Laid> laid;
+    for (QWidget *control : window->findChildren<QWidget *>())
+        if (!control->isWindow())
+            laid.push_back({control, control->geometry(), control->font(), control->testAttribute(Qt::WA_SetFont)});
+    return laid;
+}
+
+// Sets the window's size and lets the window system report it back, as a window manager's resize does.
+void resizeWindow(QWidget *window, QSize size)
+{
+    window->resize(size);
+    QCoreApplication::processEvents();
 }
 }
 
@@ -169,15 +208,22 @@ private Q_SLOTS:
     {
         QTest::addColumn<Qt::Key>("key");
         QTest::addColumn<QStringList>("cycle");
-        QTest::newRow("Tab") << Qt::Key_Tab << QStringList{"cmdKonec", "HScroll1", "cmdStart", "cmdKonec"};
-        QTest::newRow("Backtab") << Qt::Key_Backtab << QStringList{"HScroll1", "cmdKonec", "cmdStart", "HScroll1"};
+        QTest::addColumn<QSize>("windowSize");
+        for (const QSize size : {QSize(810, 600), QSize(1458, 1080)}) {
+            const QByteArray at = size == QSize(810, 600) ? "" : " at 1.8";
+            QTest::newRow("Tab" + at) << Qt::Key_Tab << QStringList{"cmdKonec", "HScroll1", "cmdStart", "cmdKonec"} << size;
+            QTest::newRow("Backtab" + at) << Qt::Key_Backtab << QStringList{"HScroll1", "cmdKonec", "cmdStart", "HScroll1"}
+                                          << size;
+        }
     }
 
     void focusAndTabCycle()
     {
         QFETCH(Qt::Key, key);
         QFETCH(QStringList, cycle);
+        QFETCH(QSize, windowSize);
         ShownWindow shown;
+        resizeWindow(shown.window.get(), windowSize);
         QTRY_COMPARE(QApplication::focusWidget(), shown.window->cmdStart);
         for (const QString &next : cycle) {
             QTest::keyClick(QApplication::focusWidget(), key);
@@ -192,6 +238,120 @@ private Q_SLOTS:
         QTest::keyClick(shown.window->cmdStart, Qt::Key_Space);
         QCOMPARE(shown.window->q, 101.0);
         QVERIFY(shown.window->nClona->isVisible());
+    }
+
+    void scaledLayout_data()
+    {
+        QTest::addColumn<QSize>("windowSize");
+        QTest::addColumn<qreal>("scale");
+        QTest::addColumn<QPoint>("origin");
+        QTest::newRow("1.25, room to the sides") << QSize(1100, 750) << 1.25 << QPoint(43, 0);
+        QTest::newRow("1.8") << QSize(1458, 1080) << 1.8 << QPoint(0, 0);
+        QTest::newRow("1.8 on a wide screen") << QSize(1920, 1080) << 1.8 << QPoint(231, 0);
+        QTest::newRow("1.8, room above and below") << QSize(1458, 1300) << 1.8 << QPoint(0, 110);
+        QTest::newRow("2.4") << QSize(1944, 1440) << 2.4 << QPoint(0, 0);
+        QTest::newRow("wider only: 1:1, centred") << QSize(1000, 600) << 1.0 << QPoint(95, 0);
+    }
+
+    // Every control, its font and the drawing s times larger, centred; the margin in the window's grey.
+    void scaledLayout()
+    {
+        QFETCH(QSize, windowSize);
+        QFETCH(qreal, scale);
+        QFETCH(QPoint, origin);
+        ShownWindow shown;
+        const std::vector<Laid> atOne = layoutOf(shown.window.get());
+        QVERIFY(atOne.size() >= 24);
+        resizeWindow(shown.window.get(), windowSize);
+        QCOMPARE(shown.window->size(), windowSize);
+
+        for (const Laid &laid : atOne) {
+            QWidget *control = laid.control;
+            const QString name = control->objectName();
+            const QPointF offset = control->parentWidget() == shown.window.get() ? QPointF(origin) : QPointF();
+            const QRectF expected(QPointF(laid.geometry.topLeft()) * scale + offset, QSizeF(laid.geometry.size()) * scale);
+            const QRect actual = control->geometry();
+            QVERIFY2(std::fabs(actual.left() - expected.left()) <= 1 && std::fabs(actual.top() - expected.top()) <= 1
+                         && std::fabs(actual.width() - expected.width()) <= 1
+                         && std::fabs(actual.height() - expected.height()) <= 1,
+                     qPrintable(QStringLiteral("%1 at %2, %3 %4×%5").arg(name).arg(actual.x()).arg(actual.y())
+                                    .arg(actual.width()).arg(actual.height())));
+            const QFont font = control->font();
+            QVERIFY2(qFuzzyCompare(font.pointSizeF(), laid.font.pointSizeF() * scale), qPrintable(name));
+            QCOMPARE(font.family(), laid.font.family());
+            QCOMPARE(font.bold(), laid.font.bold());
+            if (auto *box = qobject_cast<QLineEdit *>(control); box && box->focusPolicy() == Qt::ClickFocus)
+                QVERIFY2(QFontMetrics(font).horizontalAdvance(box->text()) <= box->width(), qPrintable(name));
+        }
+
+        const Canvas &canvas = *shown.window->canvas;
+        QCOMPARE(canvas.zoom(), scale);
+        QCOMPARE(canvas.geometry(), QRect(origin, (QSizeF(SpomalenaAnimace::clientSize) * scale).toSize()));
+
+        // Assistive technology sees the controls where they are shown.
+        for (QWidget *control : {static_cast<QWidget *>(shown.window->cmdStart), static_cast<QWidget *>(shown.window->HScroll1)}) {
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+            QCOMPARE(accessible->rect(), QRect(control->mapToGlobal(QPoint(0, 0)), control->size()));
+        }
+
+        // The scroll bar's buttons grow with it.
+        QScrollBar *bar = shown.window->HScroll1;
+        QVERIFY(std::abs(scrollBarPart(bar, QStyle::SC_ScrollBarAddLine).width()
+                         - bar->width() * 14.0 / 121) <= 1.5);
+        QVERIFY(std::abs(scrollBarPart(bar, QStyle::SC_ScrollBarSubLine).width()
+                         - bar->width() * 14.0 / 121) <= 1.5);
+
+        const QImage screen = shown.window->grab().toImage();
+        if (origin.x() > 0)
+            QCOMPARE(screen.pixel(origin.x() / 2, windowSize.height() / 2), grey);
+        if (origin.y() > 0)
+            QCOMPARE(screen.pixel(windowSize.width() / 2, origin.y() / 2), grey);
+    }
+
+    void neverSmallerThanItsLayout()
+    {
+        ShownWindow shown;
+        resizeWindow(shown.window.get(), QSize(400, 300));
+        QCOMPARE(shown.window->size(), SpomalenaAnimace::clientSize);
+        QCOMPARE(shown.window->cmdStart->geometry(), QRect(584, 16, 73, 27));
+    }
+
+    // Larger and back: the window looks exactly as it did at start.
+    void backToItsSizeAsAtStart()
+    {
+        ShownWindow shown;
+        const QImage atStart = shown.window->grab().toImage();
+        const std::vector<Laid> atOne = layoutOf(shown.window.get());
+        resizeWindow(shown.window.get(), QSize(1458, 1080));
+        resizeWindow(shown.window.get(), SpomalenaAnimace::clientSize);
+        for (const Laid &laid : atOne) {
+            QCOMPARE(laid.control->geometry(), laid.geometry);
+            QCOMPARE(laid.control->font(), laid.font);
+            QCOMPARE(laid.control->testAttribute(Qt::WA_SetFont), laid.ownFont);
+        }
+        QCOMPARE(shown.window->grab().toImage(), atStart);
+    }
+
+    void fullScreenKeys_data()
+    {
+        QTest::addColumn<QList<Qt::Key>>("keys");
+        QTest::addColumn<bool>("fullScreen");
+        QTest::newRow("F11") << QList<Qt::Key>{Qt::Key_F11} << true;
+        QTest::newRow("F11 again leaves") << QList<Qt::Key>{Qt::Key_F11, Qt::Key_F11} << false;
+        QTest::newRow("Esc leaves") << QList<Qt::Key>{Qt::Key_F11, Qt::Key_Escape} << false;
+        QTest::newRow("Esc alone does nothing") << QList<Qt::Key>{Qt::Key_Escape} << false;
+    }
+
+    void fullScreenKeys()
+    {
+        QFETCH(QList<Qt::Key>, keys);
+        QFETCH(bool, fullScreen);
+        ShownWindow shown;
+        QTRY_COMPARE(QApplication::focusWidget(), shown.window->cmdStart);
+        for (const Qt::Key key : keys)
+            QTest::keyClick(QApplication::focusWidget(), key);
+        QCOMPARE(shown.window->isFullScreen(), fullScreen);
+        QCOMPARE(QApplication::focusWidget(), shown.window->cmdStart);
     }
 
     void formLoad()
