@@ -75,6 +75,7 @@ fuzz: deps
 bench: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target kestrova_bench > /dev/null
 	@QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/kestrova_bench
+	@KESTROVA_XVFB_SCREEN=1920x1200x24 tests/on-xvfb.sh ./$(BUILD)/bench/kestrova_bench --zoomed
 
 # The Debian package, build/kestrova_<version>_<arch>.deb.
 package: build

@@ -37,13 +37,22 @@ PATHS = (160, 95, 310, 520)
 
 BOUND = 60  # seconds: the most any single wait may take
 
+# Maximised on a full-HD projector: everything 1.8 times larger.
+ZOOM = 1.8
+ZOOMED_SIZE = (1458, 1080)
+# The colours the drawing uses: black, white (the lower path), green (the resultants) and the window's grey.
+PALETTE = {b"\x00\x00\x00", b"\xff\xff\xff", b"\x00\xff\x00", b"\xc0\xc0\xc0"}
+# The caption "Zdroj fotonu", a text box within the drawing (its text is smoothed like any text).
+SOURCE_CAPTION = (56, 312, 65, 17)
+
 
 def bar_y(point):
     return 500.94 - 40 * point
 
 
 class Image:
-    def __init__(self, ppm):
+    def __init__(self, ppm, zoom=1):
+        self.zoom = zoom
         magic, size, depth, self.pixels = ppm.split(b"\n", 3)
         if magic != b"P6" or depth != b"255":
             raise ValueError("not an 8-bit PPM")
@@ -65,6 +74,8 @@ class Image:
     def bar(self, point):
         """The length of the black run right of x = 550 along the bar's rows; None when there is none.
         The median of the rows keeps the axis (it crosses the middle bar) and stray marks out."""
+        if self.zoom != 1:
+            return self.zoomed_bar(point)
         centre = int(bar_y(point))
         runs = []
         for y in range(centre - 2, centre + 3):
@@ -76,6 +87,37 @@ class Image:
         if not runs:
             return None
         return sorted(runs)[len(runs) // 2]
+
+    def zoomed_bar(self, point):
+        """Zoomed, in the window's pixels: the bar's whole black run along its rows less its square ends, half
+        its width each (at 1:1 they are within the tolerance; at 1.8 they are not)."""
+        zoom = self.zoom
+        centre = int(bar_y(point) * zoom)
+        inside = int(BAR_X * zoom) + 3  # right of the base line
+        runs = []
+        for y in range(centre - 2, centre + 3):
+            if not self.dark(inside, y):
+                continue
+            left = right = inside
+            while left > 0 and self.dark(left - 1, y):
+                left -= 1
+            while right + 1 < self.width and self.dark(right + 1, y):
+                right += 1
+            runs.append(right - left + 1 - 3 * zoom)
+        if not runs:
+            return None
+        return sorted(runs)[len(runs) // 2]
+
+    def blended(self, left, top, right, bottom, leave_out=()):
+        """The pixels of the area in no colour of the drawing, as (x, y, colour), but for the rectangles left out."""
+        found = []
+        for y in range(top, bottom):
+            row = self.pixels[y * self.width * 3:(y + 1) * self.width * 3]
+            for x in range(left, right):
+                colour = row[x * 3:x * 3 + 3]
+                if colour not in PALETTE and not any(a <= x < c and b <= y < d for a, b, c, d in leave_out):
+                    found.append((x, y, colour.hex()))
+        return found
 
     def painted_to_the_edges(self):
         """Whether the corners show the background: the server leaves parts newly exposed black until painted."""
@@ -121,6 +163,7 @@ class Program:
         environment = dict(os.environ, LC_ALL=locale, XDG_RUNTIME_DIR=self.runtime.name)
         self.process = subprocess.Popen([PROGRAM], stdout=self.log, stderr=subprocess.STDOUT,
                                         stdin=subprocess.DEVNULL, env=environment)
+        self.zoom = 1
         self.window = wait_for("the window", self._find_window)
         wait_for("the window to be mapped", lambda: "IsViewable" in run("xwininfo", "-id", str(self.window)))
 
@@ -159,6 +202,12 @@ class Program:
         self.log.close()
         self.runtime.cleanup()
 
+    def resize(self, size, zoom):
+        """As a window manager's maximise does; the screenshots are then taken at that size."""
+        xdotool("windowsize", self.window, *size)
+        wait_for("the window's new size", lambda: self.size() == size)
+        self.zoom = zoom
+
     # What a person does.
     def focus(self):
         """Gives the window the keyboard, as a window manager does when it is mapped, the pointer resting on it."""
@@ -178,8 +227,9 @@ class Program:
     def screenshot(self):
         ppm = subprocess.run(["import", "-window", str(self.window), "-depth", "8", "ppm:-"], capture_output=True,
                              timeout=BOUND, check=True).stdout
-        image = Image(ppm)
-        assert (image.width, image.height) == SIZE, f"window is {image.width}×{image.height}"
+        image = Image(ppm, self.zoom)
+        expected = SIZE if self.zoom == 1 else ZOOMED_SIZE
+        assert (image.width, image.height) == expected, f"window is {image.width}×{image.height}"
         return image
 
     def screenshot_when(self, condition):
@@ -214,11 +264,21 @@ class Program:
 
 def finished_picture(image):
     """The drawing, below the buttons."""
+    if image.zoom != 1:
+        return image.region(0, int(60 * image.zoom), image.width, image.height)
     return image.region(0, 60, SIZE[0], SIZE[1])
+
+
+def zoomed(rectangle, zoom, margin=2):
+    """A rectangle of the layout as (left, top, right, bottom) in the zoomed window, a few pixels larger."""
+    left, top, width, height = rectangle
+    return (int(left * zoom) - margin, int(top * zoom) - margin,
+            int((left + width) * zoom) + margin, int((top + height) * zoom) + margin)
 
 
 class BlackBox(unittest.TestCase):
     reference = None  # the finished picture of an undisturbed run, from the first test
+    zoomed_reference = None  # the same at 1.8, from the fifth
 
     def setUp(self):
         self.programs = []
@@ -238,7 +298,11 @@ class BlackBox(unittest.TestCase):
 
     def assertBars(self, image):
         measured = image.bars()
-        for point, (length, expected) in enumerate(zip(measured, BARS)):
+        if image.zoom != 1:
+            expected_bars = [bar * image.zoom for bar in BARS]
+        else:
+            expected_bars = BARS
+        for point, (length, expected) in enumerate(zip(measured, expected_bars)):
             with self.subTest(point=point):
                 self.assertIsNotNone(length, f"bar {point} missing")
                 self.assertLessEqual(abs(length - expected), BAR_TOLERANCE,
@@ -360,6 +424,44 @@ class BlackBox(unittest.TestCase):
                     self.assertEqual(finished_picture(final), BlackBox.reference)
                 xwin("close", program.window)  # between runs, a close request ends it as KONEC does
                 self.assertEqual(program.exit_status(), 0)
+
+
+    def test_5_maximised_everything_is_larger_and_crisp(self):
+        program = self.program
+        program.focus()
+        program.resize(ZOOMED_SIZE, ZOOM)
+        before = program.settled()
+        self.assertIsNone(before.bar(0))
+        program.key("space")
+        program.run_in_progress(before)
+        final = program.finished()
+        self.assertBars(final)
+        # Below the captions every pixel is one of the drawing's colours: lines drawn anew, not stretched.
+        self.assertEqual(final.blended(0, int(92 * ZOOM), final.width, final.height,
+                                       leave_out=[zoomed(SOURCE_CAPTION, ZOOM)])[:5], [])
+        BlackBox.zoomed_reference = finished_picture(final)
+        program.click((int(KONEC[0] * ZOOM), int(KONEC[1] * ZOOM)))
+        self.assertEqual(program.exit_status(), 0)
+
+    def test_6_maximised_during_a_run_it_goes_on_to_the_same_picture(self):
+        program = self.program
+        program.focus()
+        before = program.settled()
+        program.click(SCROLL_RIGHT_ARROW, times=4)  # slow-down 5: a run of some thirteen seconds
+        program.click(START)
+        program.rest_pointer()
+        program.run_in_progress(before)
+        program.resize(ZOOMED_SIZE, ZOOM)
+        shown = wait_for("the larger picture", lambda: program.screenshot_when(Image.painted_to_the_edges))
+        self.assertIsNone(shown.bar(10), "the run was over before the window grew")
+        program.run_in_progress(shown)  # still moving
+        final = program.finished()
+        self.assertBars(final)
+        if BlackBox.zoomed_reference is not None:
+            self.assertEqual(finished_picture(final), BlackBox.zoomed_reference,
+                             "the picture differs from that of a run at this size from the start")
+        xwin("close", program.window)
+        self.assertEqual(program.exit_status(), 0)
 
 
 def main():
