@@ -14,6 +14,9 @@ PACKAGES := cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liber
 #  validate the menu entry and AppStream record and build the .deb: dpkg-shlibdeps needs dpkg-dev and file;
 #  libx11-dev builds the black-box test's window helper; clang and its runtime build make fuzz.)
 
+# The black-box test under a window manager: maximise and full screen as on a desktop.
+PACKAGES += openbox
+
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps configure build run test bench package sanitize fuzz clean

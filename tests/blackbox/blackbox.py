@@ -3,9 +3,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The built program as a person meets it, on a bare X server (run through tests/on-xvfb.sh):
 real key presses and mouse clicks through xdotool (XTEST), screenshots through ImageMagick's import,
-and what a window manager or another application would do through xwin.
+and what a window manager or another application would do through xwin. With --window-manager, under that
+window manager instead, as on a desktop: its maximise, and full screen by F11.
 
-    blackbox.py --program build/kestrova --xwin build/tests/xwin [unittest options]
+    blackbox.py --program build/kestrova --xwin build/tests/xwin [--window-manager openbox] [unittest options]
 
 Nothing here asserts how long anything takes; every wait is bounded so that nothing hangs."""
 
@@ -51,6 +52,10 @@ def bar_y(point):
 
 
 class Image:
+    @staticmethod
+    def of(width, height, pixels, zoom):
+        return Image(b"P6\n%d %d\n255\n" % (width, height) + pixels, zoom)
+
     def __init__(self, ppm, zoom=1):
         self.zoom = zoom
         magic, size, depth, self.pixels = ppm.split(b"\n", 3)
@@ -87,6 +92,15 @@ class Image:
         if not runs:
             return None
         return sorted(runs)[len(runs) // 2]
+
+    def content(self):
+        """The layout as the program shows it in a window of this size: scaled to fit, never below 1:1, centred."""
+        zoom = max(1.0, min(self.width / SIZE[0], self.height / SIZE[1]))
+        width, height = int(SIZE[0] * zoom + 0.5), int(SIZE[1] * zoom + 0.5)
+        left, top = max(0, (self.width - width) // 2), max(0, (self.height - height) // 2)
+        rows = [self.pixels[((top + y) * self.width + left) * 3:((top + y) * self.width + left + width) * 3]
+                for y in range(height)]
+        return Image.of(width, height, b"".join(rows), zoom)
 
     def zoomed_bar(self, point):
         """Zoomed, in the window's pixels: the bar's whole black run along its rows less its square ends, half
@@ -228,6 +242,8 @@ class Program:
         ppm = subprocess.run(["import", "-window", str(self.window), "-depth", "8", "ppm:-"], capture_output=True,
                              timeout=BOUND, check=True).stdout
         image = Image(ppm, self.zoom)
+        if self.zoom is None:  # as large as the window manager made it
+            return image.content()
         expected = SIZE if self.zoom == 1 else ZOOMED_SIZE
         assert (image.width, image.height) == expected, f"window is {image.width}×{image.height}"
         return image
@@ -276,6 +292,21 @@ def zoomed(rectangle, zoom, margin=2):
             int((left + width) * zoom) + margin, int((top + height) * zoom) + margin)
 
 
+def assert_bars(test, image):
+    """The eleven bars, as long as the seed's numbers times the zoom."""
+    for point, (length, expected) in enumerate(zip(image.bars(), BARS)):
+        with test.subTest(point=point):
+            test.assertIsNotNone(length, f"bar {point} missing")
+            test.assertLessEqual(abs(length - expected * image.zoom), BAR_TOLERANCE,
+                                 f"bar {point}: {length} px, expected {expected * image.zoom}")
+
+
+def assert_crisp(test, image):
+    """Below the captions every pixel is one of the drawing's colours: lines drawn anew, not stretched."""
+    test.assertEqual(image.blended(0, int(92 * image.zoom), image.width, image.height,
+                                   leave_out=[zoomed(SOURCE_CAPTION, image.zoom)])[:5], [])
+
+
 class BlackBox(unittest.TestCase):
     reference = None  # the finished picture of an undisturbed run, from the first test
     zoomed_reference = None  # the same at 1.8, from the fifth
@@ -297,16 +328,7 @@ class BlackBox(unittest.TestCase):
             program.close()
 
     def assertBars(self, image):
-        measured = image.bars()
-        if image.zoom != 1:
-            expected_bars = [bar * image.zoom for bar in BARS]
-        else:
-            expected_bars = BARS
-        for point, (length, expected) in enumerate(zip(measured, expected_bars)):
-            with self.subTest(point=point):
-                self.assertIsNotNone(length, f"bar {point} missing")
-                self.assertLessEqual(abs(length - expected), BAR_TOLERANCE,
-                                     f"bar {point}: {length} px, expected {expected}")
+        assert_bars(self, image)
 
     def test_1_space_starts_a_run_that_moves_and_ends_in_the_bars_and_again_konec_quits(self):
         program = self.program
@@ -436,9 +458,7 @@ class BlackBox(unittest.TestCase):
         program.run_in_progress(before)
         final = program.finished()
         self.assertBars(final)
-        # Below the captions every pixel is one of the drawing's colours: lines drawn anew, not stretched.
-        self.assertEqual(final.blended(0, int(92 * ZOOM), final.width, final.height,
-                                       leave_out=[zoomed(SOURCE_CAPTION, ZOOM)])[:5], [])
+        assert_crisp(self, final)
         BlackBox.zoomed_reference = finished_picture(final)
         program.click((int(KONEC[0] * ZOOM), int(KONEC[1] * ZOOM)))
         self.assertEqual(program.exit_status(), 0)
@@ -464,16 +484,99 @@ class BlackBox(unittest.TestCase):
         self.assertEqual(program.exit_status(), 0)
 
 
+class WithWindowManager(unittest.TestCase):
+    """Under a window manager that honours full screen and maximise requests; the screen is 1920×1080."""
+
+    def setUp(self):
+        self.program = Program()
+
+    def tearDown(self):
+        output = self.program.output()
+        if output:
+            print(f"\n--- the program's output ---\n{output}", file=sys.stderr)
+        self.program.close()
+
+    def screen_size(self):
+        info = run("xwininfo", "-root")
+        field = {line.split(":")[0].strip(): line.split(":")[-1].strip() for line in info.splitlines() if ":" in line}
+        return int(field["Width"]), int(field["Height"])
+
+    def start_slow_run(self):
+        """Slow-down 5 by the mouse and Start: a run of some thirteen seconds, under way on return."""
+        program = self.program
+        program.focus()
+        before = program.settled()
+        program.click(SCROLL_RIGHT_ARROW, times=4)
+        program.click(START)
+        program.rest_pointer()
+        program.run_in_progress(before)
+
+    def test_f11_during_a_run_full_screen_larger_then_esc_back(self):
+        program = self.program
+        self.start_slow_run()
+        program.key("F11")  # let through during a run: it changes only the window
+        wait_for("full screen", lambda: program.size() == self.screen_size())
+        program.zoom = None
+        shown = wait_for("the larger picture", lambda: program.screenshot_when(Image.painted_to_the_edges))
+        self.assertAlmostEqual(shown.zoom, 1.8)
+        self.assertIsNone(shown.bar(10), "the run was over before full screen")
+        program.run_in_progress(shown)
+        final = program.finished()
+        assert_bars(self, final)
+        assert_crisp(self, final)
+
+        program.key("Escape")
+        wait_for("the window back at its size", lambda: program.size() == SIZE)
+        program.zoom = 1
+        assert_bars(self, program.settled())
+        program.click(KONEC)
+        self.assertEqual(program.exit_status(), 0)
+
+    def test_maximised_by_the_window_manager_during_a_run(self):
+        program = self.program
+        self.start_slow_run()
+        xwin("maximise", program.window)
+        wait_for("maximised", lambda: program.size()[0] == self.screen_size()[0])
+        program.zoom = None
+        shown = wait_for("the larger picture", lambda: program.screenshot_when(Image.painted_to_the_edges))
+        self.assertGreater(shown.zoom, 1.5)
+        self.assertIsNone(shown.bar(10), "the run was over before the window was maximised")
+        program.run_in_progress(shown)
+        final = program.finished()
+        assert_bars(self, final)
+        assert_crisp(self, final)
+        xwin("close", program.window)
+        self.assertEqual(program.exit_status(), 0)
+
+
+def start_window_manager(name):
+    """Starts it and waits until it manages the screen; returns its process."""
+    manager = subprocess.Popen([name, "--sm-disable"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                               stdin=subprocess.DEVNULL)
+    wait_for("the window manager", lambda: "window id" in run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK", check=False))
+    return manager
+
+
 def main():
     global PROGRAM, XWIN
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--program", required=True)
     parser.add_argument("--xwin", required=True)
+    parser.add_argument("--window-manager")
     arguments, rest = parser.parse_known_args()
     PROGRAM, XWIN = os.path.abspath(arguments.program), os.path.abspath(arguments.xwin)
     if not os.environ.get("DISPLAY"):
         sys.exit("blackbox.py: no DISPLAY; run it through tests/on-xvfb.sh")
-    unittest.main(argv=[sys.argv[0], "-v"] + rest)
+    if not arguments.window_manager:
+        unittest.main(argv=[sys.argv[0], "-v"] + rest, defaultTest="BlackBox")
+        return
+    manager = start_window_manager(arguments.window_manager)
+    try:
+        outcome = unittest.main(argv=[sys.argv[0], "-v"] + rest, defaultTest="WithWindowManager", exit=False)
+    finally:
+        manager.terminate()
+        manager.wait(timeout=BOUND)
+    sys.exit(0 if outcome.result.wasSuccessful() else 1)
 
 
 if __name__ == "__main__":
