@@ -511,19 +511,24 @@ class WithWindowManager(unittest.TestCase):
         program.rest_pointer()
         program.run_in_progress(before)
 
+    def goes_on_larger(self):
+        """After the window grew mid-run: the run goes on, to bars as many times longer and crisp lines."""
+        program = self.program
+        program.zoom = None
+        shown = wait_for("the larger picture", lambda: program.screenshot_when(Image.painted_to_the_edges))
+        self.assertIsNone(shown.bar(10), "the run was over before the window grew")
+        program.run_in_progress(shown)
+        final = program.finished()
+        assert_bars(self, final)
+        assert_crisp(self, final)
+        return final
+
     def test_f11_during_a_run_full_screen_larger_then_esc_back(self):
         program = self.program
         self.start_slow_run()
         program.key("F11")  # let through during a run: it changes only the window
         wait_for("full screen", lambda: program.size() == self.screen_size())
-        program.zoom = None
-        shown = wait_for("the larger picture", lambda: program.screenshot_when(Image.painted_to_the_edges))
-        self.assertAlmostEqual(shown.zoom, 1.8)
-        self.assertIsNone(shown.bar(10), "the run was over before full screen")
-        program.run_in_progress(shown)
-        final = program.finished()
-        assert_bars(self, final)
-        assert_crisp(self, final)
+        self.assertAlmostEqual(self.goes_on_larger().zoom, 1.8)
 
         program.key("Escape")
         wait_for("the window back at its size", lambda: program.size() == SIZE)
@@ -537,14 +542,7 @@ class WithWindowManager(unittest.TestCase):
         self.start_slow_run()
         xwin("maximise", program.window)
         wait_for("maximised", lambda: program.size()[0] == self.screen_size()[0])
-        program.zoom = None
-        shown = wait_for("the larger picture", lambda: program.screenshot_when(Image.painted_to_the_edges))
-        self.assertGreater(shown.zoom, 1.5)
-        self.assertIsNone(shown.bar(10), "the run was over before the window was maximised")
-        program.run_in_progress(shown)
-        final = program.finished()
-        assert_bars(self, final)
-        assert_crisp(self, final)
+        self.assertGreater(self.goes_on_larger().zoom, 1.5)
         xwin("close", program.window)
         self.assertEqual(program.exit_status(), 0)
 

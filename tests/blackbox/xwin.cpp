@@ -39,13 +39,19 @@ void setWmState(Display *display, Window window, long state)
                     reinterpret_cast<const unsigned char *>(data), 2);
 }
 
-int sendClose(Display *display, Window window)
+XEvent clientMessage(Display *display, Window window, const char *type)
 {
     XEvent event{};
     event.xclient.type = ClientMessage;
     event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.message_type = XInternAtom(display, type, False);
     event.xclient.format = 32;
+    return event;
+}
+
+int sendClose(Display *display, Window window)
+{
+    XEvent event = clientMessage(display, window, "WM_PROTOCOLS");
     event.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
     event.xclient.data.l[1] = CurrentTime;
     XSendEvent(display, window, False, NoEventMask, &event);
@@ -55,11 +61,7 @@ int sendClose(Display *display, Window window)
 
 int askToMaximise(Display *display, Window window)
 {
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "_NET_WM_STATE", False);
-    event.xclient.format = 32;
+    XEvent event = clientMessage(display, window, "_NET_WM_STATE");
     event.xclient.data.l[0] = 1; // add
     event.xclient.data.l[1] = long(XInternAtom(display, "_NET_WM_STATE_MAXIMIZED_VERT", False));
     event.xclient.data.l[2] = long(XInternAtom(display, "_NET_WM_STATE_MAXIMIZED_HORZ", False));
