@@ -24,7 +24,8 @@ class SpomalenaAnimace : public QWidget, public DetectorScan
 {
     Q_OBJECT
 public:
-    // Client area in logical pixels: the whole drawing reaches x = 800 and y = 581.
+    // The layout's client area in logical pixels, the window's size at start and its least: the whole drawing
+    // reaches x = 800 and y = 581.
     static constexpr QSize clientSize{810, 600};
 
     explicit SpomalenaAnimace(QWidget *parent = nullptr);
