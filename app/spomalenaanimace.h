@@ -66,10 +66,16 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Enter and Return on a focused Start or KONEC press it.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    // What a screen reader learns of a run: busy while it lasts, then its result in words.
+    void runBegins() override;
+    void runEnds(bool completed) override;
 
 private:
     void createControls();
     void arrangeTabOrder();
     void connectHandlers();
     void describeForAssistiveTechnology();
+    void pressButtonsWithEnter();
 };
