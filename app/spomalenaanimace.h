@@ -73,9 +73,13 @@ protected:
     void runEnds(bool completed) override;
 
 private:
+    // "Start": the run, with the controls that have handlers disabled while it lasts.
+    void runFromStart();
     void createControls();
     void arrangeTabOrder();
     void connectHandlers();
     void describeForAssistiveTechnology();
     void pressButtonsWithEnter();
+
+    int m_speedOfTheRun = 1; // the scroll bar's value while a run lasts
 };
