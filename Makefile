@@ -46,6 +46,9 @@ run: build
 	fi
 	./$(BUILD)/kestrova
 
+# The AT-SPI test: a private session bus, the accessibility bus and its registry, and Debian's Python bindings.
+PACKAGES += dbus-daemon at-spi2-core python3-pyatspi
+
 test: build
 	cd $(BUILD) && ctest --output-on-failure
 

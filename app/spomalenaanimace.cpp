@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "spomalenaanimace.h"
 
+#include "accessibility.h"
 #include "canvas.h"
 #include "fields.h"
 #include "runtimeerror.h"
@@ -11,6 +12,7 @@
 #include <QCloseEvent>
 #include <QFontMetricsF>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -25,6 +27,14 @@ constexpr Canvas::Colour lightGreen = 0x00C0FFC0;
 constexpr Canvas::Colour lightOrange = 0x00C0E0FF;
 
 const QString webAddress = QStringLiteral("kestrova.example");
+
+const QString drawingDescription = QStringLiteral(
+    "Vlevo zdroj fotonů, za ním clona se dvěma otvory, dále svislý detektor. Foton letí z obou otvorů "
+    "současně k jedenácti bodům detektoru, odspodu nahoru; každá trasa otáčí svou šipkou fáze (radiusvektor). "
+    "Ve sloupci součtu se obě šipky skládají za sebou, zelená šipka je jejich součet. Vodorovná úsečka "
+    "vpravo má délku 0,1 násobku druhé mocniny délky součtu: pravděpodobnost, že foton dopadne do toho bodu.");
+const QString startDescription =
+    QStringLiteral("Spustí animaci: foton letí oběma trasami k jedenácti bodům detektoru.");
 
 template<class Control>
 Control *place(Control *control, const char *name, const QRect &geometry)
@@ -92,6 +102,7 @@ QLabel *label(QWidget *parent, const char *name, const QRect &geometry, const QS
 SpomalenaAnimace::SpomalenaAnimace(QWidget *parent)
     : QWidget(parent)
 {
+    accessibility::install();
     setObjectName(QStringLiteral("SpomalenaAnimace"));
     setWindowTitle(QStringLiteral("Detail Animace spomalené"));
     resize(clientSize);
@@ -104,6 +115,7 @@ SpomalenaAnimace::SpomalenaAnimace(QWidget *parent)
     run = {canvas, nVzdalenost, nUr, nRd, nSpomaleni, {nClona, nStínítko, nSoučet, nPravděpodob, nZdroj}};
 
     describeForAssistiveTechnology();
+    pressButtonsWithEnter();
 
     Form_Load();
     cmdStart->setFocus();
@@ -114,17 +126,18 @@ SpomalenaAnimace::SpomalenaAnimace(QWidget *parent)
 
 SpomalenaAnimace::~SpomalenaAnimace() = default;
 
+// Czech names and descriptions. The window has no name of its own: assistive technology names it by its title.
 void SpomalenaAnimace::describeForAssistiveTechnology()
 {
-    setAccessibleName(QStringLiteral("Kestrova: interference za dvěma otvory"));
+    setAccessibleDescription(QStringLiteral("Kestrova: interference za dvěma otvory."));
     cmdStart->setAccessibleName(QStringLiteral("Start"));
-    cmdStart->setAccessibleDescription(
-        QStringLiteral("Spustí animaci: foton letí oběma trasami k jedenácti bodům detektoru."));
+    cmdStart->setAccessibleDescription(startDescription);
     cmdKonec->setAccessibleName(QStringLiteral("Konec"));
     cmdKonec->setAccessibleDescription(QStringLiteral("Ukončí program."));
     HScroll1->setAccessibleName(QStringLiteral("Zpomalení animace"));
     HScroll1->setAccessibleDescription(QStringLiteral("1 je nejrychlejší, 10 nejpomalejší. Platí od příštího startu."));
     nAdresa->setAccessibleName(QStringLiteral("Webová adresa"));
+    nAdresa->setAccessibleDescription(QStringLiteral("Adresa stránek programu, jen pro informaci."));
     labTitul->setAccessibleName(labTitul->text());
     Label2->setAccessibleName(Label2->text());
     for (QLineEdit *caption : {nClona, nStínítko, nSoučet, nPravděpodob, nZdroj}) {
@@ -132,11 +145,7 @@ void SpomalenaAnimace::describeForAssistiveTechnology()
         caption->setAccessibleDescription(QStringLiteral("Popisek části obrázku."));
     }
     canvas->setAccessibleName(QStringLiteral("Kresba pokusu"));
-    canvas->setAccessibleDescription(QStringLiteral(
-        "Vlevo zdroj fotonů, za ním clona se dvěma otvory, dále svislý detektor. Foton letí z obou otvorů "
-        "současně k jedenácti bodům detektoru, odspodu nahoru; každá trasa otáčí svou šipkou fáze (radiusvektor). "
-        "Ve sloupci součtu se obě šipky skládají za sebou, zelená šipka je jejich součet. Vodorovná úsečka "
-        "vpravo má délku 0,1 násobku druhé mocniny délky součtu: pravděpodobnost, že foton dopadne do toho bodu."));
+    canvas->setAccessibleDescription(drawingDescription);
 }
 
 // Created bottom of the stack first: the labels lie beneath the drawing, every other control above it.
@@ -310,4 +319,49 @@ void SpomalenaAnimace::closeEvent(QCloseEvent *event)
 {
     pacer().cancel();
     event->accept();
+}
+
+void SpomalenaAnimace::pressButtonsWithEnter()
+{
+    for (QPushButton *button : {cmdStart, cmdKonec})
+        button->installEventFilter(this);
+}
+
+// As on Windows: a press, not a release, and a held key presses once.
+bool SpomalenaAnimace::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *button = qobject_cast<QPushButton *>(watched);
+    if (event->type() == QEvent::KeyPress && (button == cmdStart || button == cmdKonec)) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            if (!key->isAutoRepeat())
+                button->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// The band of the run is drawn over the hint first of all; the drawing's old result is gone with it.
+// Orca speaks a description change of the focused control, which is Start when a run begins.
+void SpomalenaAnimace::runBegins()
+{
+    accessibility::setCovered(Label2);
+    canvas->setAccessibleDescription(drawingDescription);
+    cmdStart->setAccessibleDescription(QStringLiteral("Animace běží; do jejího konce program nereaguje na klávesy ani myš."));
+    accessibility::setBusy(this, true);
+}
+
+void SpomalenaAnimace::runEnds(bool completed)
+{
+    if (completed) {
+        canvas->setAccessibleDescription(drawingDescription + u' ' + accessibility::resultInWords(probabilities()));
+        const QString extrema = accessibility::extremaInWords(probabilities());
+        cmdStart->setAccessibleDescription(QStringLiteral("Animace doběhla. ") + (extrema.isEmpty() ? QString() : extrema + u' ')
+                                           + QStringLiteral("Celý výsledek popisuje kresba pokusu. Start ji spustí znovu."));
+    } else {
+        cmdStart->setAccessibleDescription(startDescription);
+    }
+    accessibility::setBusy(this, false);
 }

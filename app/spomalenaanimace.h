@@ -72,6 +72,11 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Enter and Return on a focused Start or KONEC press it.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    // What a screen reader learns of a run: busy while it lasts, then its result in words.
+    void runBegins() override;
+    void runEnds(bool completed) override;
 
 private:
     // "Start": the run, with the controls that have handlers disabled while it lasts.
@@ -80,6 +85,7 @@ private:
     void arrangeTabOrder();
     void connectHandlers();
     void describeForAssistiveTechnology();
+    void pressButtonsWithEnter();
 
     int m_speedOfTheRun = 1; // the scroll bar's value while a run lasts
     std::unique_ptr<ScaledLayout> m_layout;

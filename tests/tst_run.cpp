@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -214,6 +215,56 @@ private Q_SLOTS:
                 ++resultants;
             }
         QCOMPARE(resultants, 11);
+    }
+
+    void resultInTheDrawingsDescription_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("distance");
+        QTest::addColumn<double>("frequency");
+        QTest::addColumn<QString>("extrema");
+        QTest::newRow("starting values") << "nUr" << "1" << 200.0 << 1.0 << "Maximum je v bodě 5, minima v bodech 3 a 7.";
+        QTest::newRow("frequency 2") << "nUr" << "2" << 200.0 << 2.0 << "Maximum je v bodě 5, minima v bodech 2, 4, 6 a 8.";
+        QTest::newRow("frequency 0: all alike") << "nUr" << "0" << 200.0 << 0.0 << "Všechny úsečky jsou stejně dlouhé.";
+        QTest::newRow("distance 100: no minimum") << "nVzdalenost" << "100" << 100.0 << 1.0 << "Maximum je v bodě 5.";
+    }
+
+    // One sentence per point, lowest first, with the length of the bar the run drew, in whole pixels.
+    void resultInTheDrawingsDescription()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(double, distance);
+        QFETCH(double, frequency);
+        QFETCH(QString, extrema);
+        ShownWindow shown;
+        setFieldText(shown.window->findChild<QLineEdit *>(field), text);
+        QAccessibleInterface *drawing = QAccessible::queryAccessibleInterface(shown.window->canvas);
+        const QString before = drawing->text(QAccessible::Description);
+        QVERIFY(!before.contains(QStringLiteral("Bod ")));
+        shown.start();
+        shown.ops.clear();
+        shown.start(); // the second run's result replaces the first's
+        const QString description = drawing->text(QAccessible::Description);
+        QVERIFY(description.startsWith(before));
+
+        static const QRegularExpression sentence(QStringLiteral("Bod (\\d+): (\\d+) (pixel|pixely|pixelů)(, maximum|, minimum)?\\."));
+        QList<int> points;
+        QList<long> lengths;
+        for (const QRegularExpressionMatch &match : sentence.globalMatch(description)) {
+            points << match.captured(1).toInt();
+            lengths << match.captured(2).toLong();
+        }
+        QCOMPARE(points, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+        const QList<double> drawn = barLengths(shown.ops);
+        const QList<double> expected = expectedBars(distance, frequency, 40);
+        QCOMPARE(drawn.size(), 11);
+        for (int i = 0; i < 11; ++i) {
+            QCOMPARE(lengths[i], std::lround(drawn[i]));
+            QCOMPARE(lengths[i], std::lround(expected[i]));
+        }
+        QVERIFY2(description.endsWith(extrema), qPrintable(description));
     }
 
     void hintIsCoveredByTheBand()

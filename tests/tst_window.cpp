@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Kestrova developers <vyvojari@kestrova.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "accessibility.h"
 #include "errorreport.h"
 #include "testsupport.h"
 
@@ -8,6 +9,7 @@
 #include <QAccessible>
 #include <QPointer>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QLabel>
 #include <QPushButton>
@@ -473,26 +475,36 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("name");
+        QTest::addColumn<QAccessible::Role>("role");
         QTest::addColumn<bool>("described");
-        QTest::newRow("Start") << "cmdStart" << "Start" << true;
-        QTest::newRow("KONEC") << "cmdKonec" << "Konec" << true;
-        QTest::newRow("scroll bar") << "HScroll1" << "Zpomalení animace" << true;
-        QTest::newRow("address") << "nAdresa" << "Webová adresa" << false;
-        QTest::newRow("hint") << "Label2" << "Klikněte na tlačítko Start" << false;
-        QTest::newRow("drawing") << "canvas" << "Kresba pokusu" << true;
-        QTest::newRow("caption") << "nSoučet" << "Součet radiusvektorů" << true;
+        QTest::newRow("window: a frame named by its title")
+            << "SpomalenaAnimace" << "Detail Animace spomalené" << QAccessible::Window << true;
+        QTest::newRow("Start") << "cmdStart" << "Start" << QAccessible::Button << true;
+        QTest::newRow("KONEC") << "cmdKonec" << "Konec" << QAccessible::Button << true;
+        QTest::newRow("scroll bar") << "HScroll1" << "Zpomalení animace" << QAccessible::ScrollBar << true;
+        QTest::newRow("address") << "nAdresa" << "Webová adresa" << QAccessible::EditableText << true;
+        QTest::newRow("hint") << "Label2" << "Klikněte na tlačítko Start" << QAccessible::StaticText << false;
+        QTest::newRow("title") << "labTitul" << QString::fromUtf8("Současný let fotonu možnými trasami a jeho dopad na "
+                                                                 "vybrané body detektoru")
+                               << QAccessible::StaticText << false;
+        QTest::newRow("hidden label") << "labRoztec" << "Rozteč děr" << QAccessible::StaticText << false;
+        QTest::newRow("drawing: a picture") << "canvas" << "Kresba pokusu" << QAccessible::Graphic << true;
+        QTest::newRow("caption") << "nSoučet" << "Součet radiusvektorů" << QAccessible::EditableText << true;
     }
 
     void accessibleNames()
     {
         QFETCH(QString, control);
         QFETCH(QString, name);
+        QFETCH(QAccessible::Role, role);
         QFETCH(bool, described);
         ShownWindow shown;
-        QAccessibleInterface *accessible =
-            QAccessible::queryAccessibleInterface(shown.window->findChild<QWidget *>(control));
+        QWidget *widget = control == shown.window->objectName() ? shown.window.get()
+                                                                : shown.window->findChild<QWidget *>(control);
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
         QVERIFY(accessible);
         QCOMPARE(accessible->text(QAccessible::Name), name);
+        QCOMPARE(accessible->role(), role);
         QCOMPARE(!accessible->text(QAccessible::Description).isEmpty(), described);
     }
 
@@ -506,6 +518,147 @@ private Q_SLOTS:
             QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
             QVERIFY2(!accessible->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(control->objectName()));
         }
+    }
+
+    void enterOnAFocusedStart_data()
+    {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<bool>("autoRepeat");
+        QTest::addColumn<bool>("duringARun");
+        QTest::addColumn<int>("runs");
+        QTest::newRow("Return") << Qt::Key_Return << Qt::KeyboardModifiers() << false << false << 1;
+        QTest::newRow("Enter on the keypad") << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier) << false
+                                             << false << 1;
+        QTest::newRow("a held key presses once") << Qt::Key_Return << Qt::KeyboardModifiers() << true << false << 0;
+        QTest::newRow("Ctrl+Return") << Qt::Key_Return << Qt::KeyboardModifiers(Qt::ControlModifier) << false << false
+                                     << 0;
+        QTest::newRow("Return during a run is ignored") << Qt::Key_Return << Qt::KeyboardModifiers() << false << true
+                                                        << 1;
+    }
+
+    void enterOnAFocusedStart()
+    {
+        QFETCH(Qt::Key, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(bool, autoRepeat);
+        QFETCH(bool, duringARun);
+        QFETCH(int, runs);
+        ShownWindow shown;
+        QTRY_COMPARE(QApplication::focusWidget(), shown.window->cmdStart);
+        const auto press = [&] {
+            QKeyEvent down(QEvent::KeyPress, key, modifiers, QString(), autoRepeat);
+            QKeyEvent up(QEvent::KeyRelease, key, modifiers, QString(), autoRepeat);
+            QApplication::sendEvent(shown.window->cmdStart, &down);
+            QApplication::sendEvent(shown.window->cmdStart, &up);
+        };
+        if (duringARun) {
+            QTimer::singleShot(0, this, press);
+            shown.start();
+        } else {
+            press();
+        }
+        const auto started = std::count_if(shown.ops.begin(), shown.ops.end(),
+                                           [](const CanvasOp &op) { return op.kind == CanvasOp::ScaleMode; });
+        QCOMPARE(started, runs);
+        QCOMPARE(shown.window->nClona->isVisible(), runs > 0);
+    }
+
+    void enterOnAFocusedKonecEndsTheProgram_data()
+    {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::newRow("Return") << Qt::Key_Return;
+        QTest::newRow("Enter") << Qt::Key_Enter;
+    }
+
+    void enterOnAFocusedKonecEndsTheProgram()
+    {
+        QFETCH(Qt::Key, key);
+        ShownWindow shown;
+        shown.window->cmdKonec->setFocus();
+        const int status = shown.exec([&] { QTest::keyClick(shown.window->cmdKonec, key); });
+        QCOMPARE(status, 0);
+        QVERIFY(!shown.window->isVisible());
+    }
+
+    void aRunIsBusyAndCoversTheHint_data()
+    {
+        QTest::addColumn<QString>("spacing");
+        QTest::addColumn<bool>("completes");
+        QTest::newRow("a run that completes") << "40" << true;
+        QTest::newRow("a run that ends in a run-time error") << "čtyřicet" << false;
+    }
+
+    void aRunIsBusyAndCoversTheHint()
+    {
+        QFETCH(QString, spacing);
+        QFETCH(bool, completes);
+        ShownWindow shown;
+        setFieldText(shown.window->nRd, spacing);
+        QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(shown.window.get());
+        QAccessibleInterface *hint = QAccessible::queryAccessibleInterface(shown.window->Label2);
+        QAccessibleInterface *title = QAccessible::queryAccessibleInterface(shown.window->labTitul);
+        QAccessibleInterface *start = QAccessible::queryAccessibleInterface(shown.window->cmdStart);
+        const QString idle = start->text(QAccessible::Description);
+        QVERIFY(!frame->state().busy);
+        QVERIFY(!hint->state().invisible);
+
+        std::optional<bool> busy, hintHidden;
+        QString running;
+        QObject during; // no later than the run: an error ends the run before the event loop turns
+        QTimer::singleShot(0, &during, [&] {
+            busy = frame->state().busy;
+            hintHidden = hint->state().invisible;
+            running = start->text(QAccessible::Description);
+        });
+        shown.start();
+        QCOMPARE(shown.errors.size(), completes ? size_t(0) : size_t(1));
+        if (completes) { // an error ends the run before its first turn of the event loop
+            QCOMPARE(busy, std::optional<bool>(true));
+            QCOMPARE(hintHidden, std::optional<bool>(true));
+            QVERIFY(running != idle);
+        }
+        QVERIFY(!frame->state().busy);
+        QVERIFY(hint->state().invisible); // the band stays over it
+        QVERIFY(!title->state().invisible);
+        const QString after = start->text(QAccessible::Description);
+        QCOMPARE(after.startsWith(QStringLiteral("Animace doběhla.")), completes);
+        if (completes)
+            QVERIFY(after.contains(QStringLiteral("Maximum je v bodě 5, minima v bodech 3 a 7.")));
+        else
+            QCOMPARE(after, idle);
+    }
+
+    void resultInWords_data()
+    {
+        QTest::addColumn<QList<double>>("probabilities");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("nouns after 0 to 5, rounding")
+            << QList<double>{0.4, 1.2, 3.4, 4.49, 5}
+            << "Bod 1: 0 pixelů. Bod 2: 1 pixel. Bod 3: 3 pixely. Bod 4: 4 pixely. Bod 5: 5 pixelů, maximum. "
+               "Maximum je v bodě 5.";
+        QTest::newRow("22 and 2") << QList<double>{22, 2} << "Bod 1: 22 pixelů, maximum. Bod 2: 2 pixely. Maximum je v bodě 1.";
+        QTest::newRow("two maxima, a minimum between, none at the ends")
+            << QList<double>{160, 20, 159.6, 80, 70}
+            << "Bod 1: 160 pixelů, maximum. Bod 2: 20 pixelů, minimum. Bod 3: 160 pixelů, maximum. Bod 4: 80 pixelů. "
+               "Bod 5: 70 pixelů. Maxima jsou v bodech 1 a 3, minimum v bodě 2.";
+        QTest::newRow("three minima") << QList<double>{5, 1, 5, 1, 5, 1, 9}
+                                      << "Bod 1: 5 pixelů. Bod 2: 1 pixel, minimum. Bod 3: 5 pixelů. Bod 4: 1 pixel, "
+                                         "minimum. Bod 5: 5 pixelů. Bod 6: 1 pixel, minimum. Bod 7: 9 pixelů, maximum. "
+                                         "Maximum je v bodě 7, minima v bodech 2, 4 a 6.";
+        QTest::newRow("alike once rounded") << QList<double>{160.2, 159.8, 160}
+                                            << "Bod 1: 160 pixelů. Bod 2: 160 pixelů. Bod 3: 160 pixelů. "
+                                               "Všechny úsečky jsou stejně dlouhé.";
+        QTest::newRow("halves round up") << QList<double>{12.5, 0.5}
+                                         << "Bod 1: 13 pixelů, maximum. Bod 2: 1 pixel. Maximum je v bodě 1.";
+    }
+
+    void resultInWords()
+    {
+        QFETCH(QList<double>, probabilities);
+        QFETCH(QString, words);
+        const QString text = accessibility::resultInWords({probabilities.begin(), probabilities.end()});
+        QCOMPARE(text.mid(text.indexOf(QStringLiteral("Bod 1:"))), words);
     }
 
     void keyboardAlone()
