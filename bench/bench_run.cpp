@@ -107,15 +107,20 @@ double floorMilliseconds(const std::vector<CanvasOp> &ops, qreal zoom = 1)
 }
 }
 
-// The processor's share of a paced run at slow-down 1, with the window at the given size.
+// The processor's share of a paced run at slow-down 1, with the window at the given size: the median of a few
+// runs, since one run's share varies with what else the machine does.
 double cpuShareAt(Bench &bench, QSize size)
 {
     bench.window.resize(size);
     [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(&bench.window);
     QTest::qWait(200);
-    const double cpuBefore = processCpuMilliseconds();
-    const double wall = bench.run(Pacer::defaultCountDuration);
-    return (processCpuMilliseconds() - cpuBefore) / wall;
+    std::vector<double> shares;
+    for (int i = 0; i < 5; ++i) {
+        const double cpuBefore = processCpuMilliseconds();
+        const double wall = bench.run(Pacer::defaultCountDuration);
+        shares.push_back((processCpuMilliseconds() - cpuBefore) / wall);
+    }
+    return median(shares);
 }
 
 // The window grown to the projector's size after a whole run, until its picture is drawn anew.

@@ -15,6 +15,7 @@
 #include <bit>
 #include <cmath>
 #include <unordered_set>
+#include <utility>
 
 namespace {
 constexpr int lineFlags = 4;
@@ -268,6 +269,9 @@ Canvas::Canvas(QWidget *parent)
     , m_history(QRectF(QPointF(0, 0), m_area))
 {
     setObjectName(QStringLiteral("canvas"));
+    m_repaintTimer.setSingleShot(true);
+    m_repaintTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_repaintTimer, &QTimer::timeout, this, &Canvas::repaintPending);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     resize(m_area);
@@ -363,30 +367,77 @@ void Canvas::perform(const CanvasOp &op)
     m_history.add(op, m_painter);
     if (!m_rasterPainter.isActive())
         m_rasterPainter.begin(&m_image);
-    const QRect touched = m_painter.apply(m_rasterPainter, op, QRectF(QPointF(0, 0), m_area));
-    if (!touched.isEmpty())
-        scheduleRepaint(touched);
+    const qreal scale = m_image.devicePixelRatio();
+    const QRectF reach = m_painter.footprint(op);
+    const QRect pixels = QRectF(reach.topLeft() * scale, reach.size() * scale).toAlignedRect() & m_image.rect();
+    remember(pixels);
+    if (m_painter.apply(m_rasterPainter, op, QRectF(QPointF(0, 0), m_area)).isEmpty())
+        return;
+    const QRect changed = changedSince(pixels);
+    if (changed.isEmpty())
+        return;
+    const qreal ratio = devicePixelRatioF();
+    scheduleRepaint(QRectF(QPointF(changed.topLeft()) / ratio, QSizeF(changed.size()) / ratio).toAlignedRect());
+}
+
+void Canvas::remember(const QRect &pixels)
+{
+    m_before.resize(size_t(std::max(0, pixels.width())) * std::max(0, pixels.height()));
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto *row = reinterpret_cast<const quint32 *>(std::as_const(m_image).constScanLine(pixels.top() + y));
+        std::copy_n(row + pixels.left(), pixels.width(), m_before.begin() + ptrdiff_t(y) * pixels.width());
+    }
+}
+
+// The device pixels within pixels that differ from what remember() kept.
+QRect Canvas::changedSince(const QRect &pixels) const
+{
+    QRect changed;
+    const int width = pixels.width();
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto *now = reinterpret_cast<const quint32 *>(m_image.constScanLine(pixels.top() + y)) + pixels.left();
+        const quint32 *before = m_before.data() + ptrdiff_t(y) * width;
+        const auto first = std::mismatch(now, now + width, before).first - now;
+        if (first == width)
+            continue;
+        int last = width - 1;
+        while (now[last] == before[last])
+            --last;
+        changed |= QRect(pixels.left() + int(first), pixels.top() + y, last - int(first) + 1, 1);
+    }
+    return changed;
 }
 
 // Qt merges every update() into one region, at a cost that grows with its rectangles; between two repaints
-// a run touches hundreds of small ones. Keep a few, grown to take the rest.
-void Canvas::scheduleRepaint(const QRectF &drawn)
+// a run touches hundreds of small ones. Keep a few, grown to take the rest, and hand them over at most once a
+// frame of a 60 Hz screen: more often, no screen would show it.
+void Canvas::scheduleRepaint(const QRect &touched)
 {
-    const QRect touched = QRectF(drawn.topLeft() * m_zoom, drawn.size() * m_zoom).toAlignedRect();
     constexpr size_t mostRectangles = 8;
     const auto area = [](const QRect &r) { return qint64(r.width()) * r.height(); };
+    if (m_pending.empty() && !m_repaintTimer.isActive()) {
+        const auto sinceLast = std::chrono::steady_clock::now() - m_lastRepaint;
+        m_repaintTimer.start(std::max(std::chrono::milliseconds(0),
+                                      std::chrono::duration_cast<std::chrono::milliseconds>(repaintInterval - sinceLast)));
+    }
     if (std::any_of(m_pending.begin(), m_pending.end(), [&](const QRect &r) { return r.contains(touched); }))
         return;
     if (m_pending.size() < mostRectangles) {
         m_pending.push_back(touched);
-        update(touched);
         return;
     }
     QRect &nearest = *std::min_element(m_pending.begin(), m_pending.end(), [&](const QRect &a, const QRect &b) {
         return area(a.united(touched)) - area(a) < area(b.united(touched)) - area(b);
     });
     nearest = nearest.united(touched);
-    update(nearest);
+}
+
+void Canvas::repaintPending()
+{
+    for (const QRect &dirty : m_pending)
+        update(dirty);
+    m_pending.clear();
+    m_lastRepaint = std::chrono::steady_clock::now();
 }
 
 QColor Canvas::resolve(Colour colour)
@@ -420,7 +471,6 @@ void Canvas::closeRasterPainter() const
 
 void Canvas::paintEvent(QPaintEvent *event)
 {
-    m_pending.clear();
     if (stale())
         render();
     closeRasterPainter();

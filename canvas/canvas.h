@@ -4,8 +4,10 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QTimer>
 #include <QWidget>
 
+#include <chrono>
 #include <optional>
 #include <vector>
 
@@ -87,9 +89,9 @@ private:
 
 // The main window's drawing surface: a persistent raster of the client area, transparent until drawn on,
 // lying above the labels and below the other controls, and blind to the mouse. Each operation paints into the
-// raster at once and schedules a repaint of just the rectangle it touched; one painter serves a series of
-// operations and is closed whenever the raster is read. Nothing clears it; callers erase by
-// drawing in the background grey, which restores every pixel because nothing is antialiased.
+// raster at once and schedules a repaint of just the pixels it changed, at most once a screen's frame; one
+// painter serves a series of operations and is closed whenever the raster is read. Nothing clears it; callers
+// erase by drawing in the background grey, which restores every pixel because nothing is antialiased.
 // Shown zoomed, the raster is drawn anew from the operations that still show, so that it stays crisp and later
 // erasing stays exact. It knows nothing of what drives it.
 class Canvas : public QWidget
@@ -145,7 +147,11 @@ private:
     bool stale() const;
     void render() const;
     void closeRasterPainter() const;
-    void scheduleRepaint(const QRectF &touched);
+    // Device pixels of the raster: kept before an operation, and then those it changed (those alone are repainted).
+    void remember(const QRect &pixels);
+    QRect changedSince(const QRect &pixels) const;
+    void scheduleRepaint(const QRect &touched);
+    void repaintPending();
 
     QSize m_area;
     qreal m_zoom = 1;
@@ -155,5 +161,9 @@ private:
     CanvasPainter m_painter;
     CanvasHistory m_history;
     std::vector<CanvasOp> *m_recorder = nullptr;
-    std::vector<QRect> m_pending; // asked to repaint, not yet painted
+    static constexpr std::chrono::milliseconds repaintInterval{16};
+    std::vector<QRect> m_pending; // changed, not yet handed to update()
+    QTimer m_repaintTimer;
+    std::chrono::steady_clock::time_point m_lastRepaint;
+    std::vector<quint32> m_before;
 };

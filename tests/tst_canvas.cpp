@@ -420,6 +420,24 @@ private Q_SLOTS:
         QVERIFY2(QRect(290, 290, 30, 30).contains(painted.boundingRect()), "repainted more than the line");
     }
 
+    // The axis drawn again over itself, as a run does at every step, changes no pixel and costs no repaint.
+    void redrawingWhatIsThereRepaintsNothing()
+    {
+        Surface surface(1.8);
+        surface.window.resize(1458, 1080);
+        surface.canvas->setGeometry(0, 0, 1458, 1080);
+        surface.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&surface.window));
+        surface.canvas->Line(100, 340.5, 770, 340.5);
+        QTest::qWait(50);
+        PaintSpy spy(surface.canvas);
+        surface.canvas->Line(100, 340.5, 770, 340.5);
+        surface.canvas->Line(300, 200, 300.5, 200); // and a point that does change
+        QTRY_VERIFY(!spy.painted.isEmpty());
+        QTest::qWait(50);
+        QVERIFY2(spy.painted.boundingRect().width() < 20, "repainted the unchanged axis");
+    }
+
     void onePixelAxisLinesMatchThePainter_data()
     {
         QTest::addColumn<QLineF>("line");
