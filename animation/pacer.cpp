@@ -67,10 +67,13 @@ Pacer::Run::~Run()
 
 void Pacer::count(double counts)
 {
+    if (m_observer)
+        m_observer(counts);
     if (counts > 0)
         m_counts += std::round(counts);
-    const std::chrono::duration<double, std::nano> due(m_counts * m_countDuration.count());
-    const auto deadline = m_start + std::chrono::duration_cast<Clock::duration>(std::min(due, longestRun));
+    // Without pacing nothing is due, however many counts (even infinitely many) have piled up.
+    const std::chrono::duration<double, std::nano> due(m_countDuration.count() == 0 ? 0 : m_counts * m_countDuration.count());
+    const auto deadline = m_start + std::chrono::duration_cast<Clock::duration>(due < longestRun ? due : longestRun);
     // Only the turns show the drawing, so a wait ends as soon as the next turn would come after its deadline:
     // every turn then shows exactly the steps that are due, and the thread sleeps once per turn, not per step.
     while (!m_cancelled) {

@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include <chrono>
+#include <functional>
 
 // Thrown out of Pacer::count() once the run has been cancelled (the window is closing).
 struct RunCancelled
@@ -51,12 +52,16 @@ public:
     // Ends the run at its next wait; the first wait of a later run starts afresh.
     void cancel() { m_cancelled = true; }
 
+    // Called with the counts of every wait, before it is waited for; for tests and the benchmark.
+    void setObserver(std::function<void(double counts)> observer) { m_observer = std::move(observer); }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void giveEventLoopATurn();
 
+    std::function<void(double)> m_observer;
     std::chrono::nanoseconds m_countDuration = defaultCountDuration;
     std::chrono::steady_clock::time_point m_start;
     std::chrono::steady_clock::time_point m_lastTurn;

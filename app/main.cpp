@@ -56,13 +56,5 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(kestrovaIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("cz.kestrova.Kestrova")); // the menu entry, for Wayland
 
-    try {
-        SpomalenaAnimace window;
-        setRuntimeErrorHandler([&window](const RuntimeError &error) { reportRuntimeErrorAndQuit(error, &window); });
-        window.show();
-        return QApplication::exec();
-    } catch (const RuntimeError &error) {
-        reportRuntimeErrorAndQuit(error);
-        return runtimeErrorExitStatus;
-    }
+    return runMainWindow([] { return std::make_unique<SpomalenaAnimace>(); });
 }

@@ -12,6 +12,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -214,18 +216,16 @@ void SpomalenaAnimace::arrangeTabOrder()
 
 void SpomalenaAnimace::connectHandlers()
 {
-    connect(cmdStart, &QPushButton::clicked, this, [this] {
-        if (pacer().isRunning())
-            return;
-        guarded([this] {
-            try {
-                cmdStart_Click();
-            } catch (const RunCancelled &) {
-            }
-        });
-    });
+    connect(cmdStart, &QPushButton::clicked, this, &SpomalenaAnimace::runFromStart);
     connect(cmdKonec, &QPushButton::clicked, this, &SpomalenaAnimace::cmdKonec_Click);
-    connect(HScroll1, &QScrollBar::valueChanged, this, [this] { guarded([this] { HScroll1_Change(); }); });
+    connect(HScroll1, &QScrollBar::valueChanged, this, [this] {
+        if (pacer().isRunning()) { // an assistive technology can still set it: the run's speed stands
+            const QSignalBlocker blocked(HScroll1);
+            HScroll1->setValue(m_speedOfTheRun);
+            return;
+        }
+        guarded([this] { HScroll1_Change(); });
+    });
     const auto onSelect = [this](QRadioButton *option, void (SpomalenaAnimace::*handler)()) {
         connect(option, &QRadioButton::toggled, this, [this, handler](bool selected) {
             if (selected)
@@ -235,6 +235,33 @@ void SpomalenaAnimace::connectHandlers()
     onSelect(opRychla, &SpomalenaAnimace::opRychla_Click);
     onSelect(opPomalší, &SpomalenaAnimace::opPomalší_Click);
     onSelect(opPomalá, &SpomalenaAnimace::opPomalá_Click);
+}
+
+void SpomalenaAnimace::runFromStart()
+{
+    if (pacer().isRunning())
+        return;
+    // Whatever is held on the scroll bar (an arrow's auto-repeat, a dragged thumb) ends now, before the run,
+    // and nothing with a handler takes a press until the run is over.
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(), QPointF(), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(HScroll1, &release);
+    const QPointer<QWidget> focused = QApplication::focusWidget();
+    QWidget *const handled[] = {HScroll1, frmAnimace, cmdKonec, cmdStart};
+    for (QWidget *control : handled)
+        control->setEnabled(false);
+    m_speedOfTheRun = HScroll1->value();
+
+    guarded([this] {
+        try {
+            cmdStart_Click();
+        } catch (const RunCancelled &) {
+        }
+    });
+
+    for (QWidget *control : handled)
+        control->setEnabled(true);
+    if (focused && focused->isVisible())
+        focused->setFocus();
 }
 
 void SpomalenaAnimace::Form_Load()

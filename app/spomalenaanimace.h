@@ -68,8 +68,12 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // "Start": the run, with the controls that have handlers disabled while it lasts.
+    void runFromStart();
     void createControls();
     void arrangeTabOrder();
     void connectHandlers();
     void describeForAssistiveTechnology();
+
+    int m_speedOfTheRun = 1; // the scroll bar's value while a run lasts
 };

@@ -2,11 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "testsupport.h"
 
+#include <QAccessible>
 #include <QLabel>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTimer>
 
+#include <cfloat>
 #include <cmath>
+#include <numeric>
+#include <tuple>
 
 namespace {
 constexpr Canvas::Colour grey = 0x00C0C0C0;
@@ -69,13 +74,35 @@ void compareBars(const QList<double> &actual, const QList<double> &expected, dou
                  qPrintable(QStringLiteral("bar %1: %2, expected %3").arg(i).arg(actual[i]).arg(expected[i])));
 }
 
-double distanceToSegment(QPointF p, const CanvasOp &op)
+using Action = std::function<void(SpomalenaAnimace &)>;
+
+QAccessibleInterface *accessible(QWidget *control)
 {
-    const QPointF a(op.x1, op.y1), b(op.x2, op.y2), ab = b - a;
-    const double length2 = QPointF::dotProduct(ab, ab);
-    const double t = length2 == 0 ? 0 : std::clamp(QPointF::dotProduct(p - a, ab) / length2, 0.0, 1.0);
-    const QPointF nearest = a + t * ab;
-    return std::hypot(p.x() - nearest.x(), p.y() - nearest.y());
+    return QAccessible::queryAccessibleInterface(control);
+}
+
+void pressAccessibly(QWidget *control)
+{
+    accessible(control)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+}
+
+QPoint rightArrow(const QScrollBar *bar)
+{
+    return QPoint(bar->width() - 5, bar->height() / 2);
+}
+
+// The waits of a run: 81 animation steps of slowDown × 30000 counts at each of the eleven points, each point
+// followed by a pause of 400; slowDownAt gives the factor of each step, counted from 1.
+std::vector<double> expectedWaits(const std::function<double(int step)> &slowDownAt)
+{
+    std::vector<double> waits;
+    int step = 0;
+    for (int point = 0; point <= 10; ++point) {
+        for (int q = 20; q <= 100; ++q)
+            waits.push_back(slowDownAt(++step) * 30000);
+        waits.push_back(400);
+    }
+    return waits;
 }
 
 // Records the order in which widgets are shown, and how far the drawing had got by then.
@@ -119,23 +146,6 @@ private Q_SLOTS:
             if (op.kind == CanvasOp::Circle && op.radius == 3 && op.colour == grey && width == 5)
                 holes << QPointF(op.x1, op.y1);
         QCOMPARE(holes, (QList<QPointF>{{150, 320.5}, {150, 360.5}}));
-    }
-
-    void firstMarkersAFifthOfTheWay()
-    {
-        ShownWindow shown;
-        shown.start();
-        const auto isMarker = [](const CanvasOp &op) { return isLine(op) && op.x1 > 150 && op.x1 < 320; };
-        const auto lower = std::find_if(shown.ops.begin(), shown.ops.end(),
-                                        [&](const CanvasOp &op) { return isMarker(op) && op.colour == lowerPath; });
-        const auto upper = std::find_if(shown.ops.begin(), shown.ops.end(),
-                                        [&](const CanvasOp &op) { return isMarker(op) && op.flags == 4; });
-        QVERIFY(lower != shown.ops.end() && upper != shown.ops.end());
-        QCOMPARE(lower->x1, 184.0f);
-        QCOMPARE(lower->y1, float(360.5 + (500.94 - 360.5) * 20 / 100));
-        QCOMPARE(upper->x1, 184.0f);
-        QCOMPARE(upper->y1, float(320.5 + (500.94 - 320.5) * 20 / 100));
-        QVERIFY(lower < upper); // the lower path moves first
     }
 
     void barsAndWindowVariables()
@@ -204,41 +214,6 @@ private Q_SLOTS:
                 ++resultants;
             }
         QCOMPARE(resultants, 11);
-    }
-
-    void twoRunsLeaveIdenticalPictures()
-    {
-        ShownWindow shown;
-        shown.start();
-        const QImage first = shown.window->canvas->image();
-        shown.start();
-        QCOMPARE(shown.window->canvas->image(), first);
-    }
-
-    void markerAtEachPointIsErased()
-    {
-        ShownWindow shown;
-        shown.start();
-        const Canvas &canvas = *shown.window->canvas;
-        for (int point = 0; point <= 10; ++point) {
-            const double y = detectorY(point);
-            std::vector<CanvasOp> arrowsHere;
-            for (const CanvasOp &op : shown.ops)
-                if (isLine(op) && op.x1 == 320 && op.y1 == float(y) && std::fabs(std::hypot(op.x2 - op.x1, op.y2 - op.y1) - 20) < 0.01)
-                    arrowsHere.push_back(op);
-            QCOMPARE(arrowsHere.size(), size_t(2));
-            int checked = 0;
-            for (double along = 3; along <= 9; along += 0.5) {
-                const QPointF p(320 + along * std::cos(100.0), y + along * std::sin(100.0));
-                const bool nearArrow = std::any_of(arrowsHere.begin(), arrowsHere.end(),
-                                                   [&](const CanvasOp &op) { return distanceToSegment(p, op) < 2.5; });
-                if (nearArrow || std::fabs(p.x() - 320) < 2)
-                    continue;
-                QCOMPARE(pixel(canvas, p.x(), p.y()), greyPixel);
-                ++checked;
-            }
-            QVERIFY2(checked > 0 || point == 4, "no pixel of the marker left to check");
-        }
     }
 
     void hintIsCoveredByTheBand()
@@ -323,6 +298,7 @@ private Q_SLOTS:
         QTest::newRow("absurd slow-down") << "nSpomaleni" << "1e305" << 6;
         QTest::newRow("negative slow-down waits nothing") << "nSpomaleni" << "-1" << 0;
         QTest::newRow("fractional slow-down") << "nSpomaleni" << "0.5" << 0;
+        QTest::newRow("slow-down whose total overflows") << "nSpomaleni" << "1e303" << 0;
         QTest::newRow("large spacing draws off the area") << "nRd" << "1e30" << 0;
     }
 
@@ -339,6 +315,193 @@ private Q_SLOTS:
         QVERIFY(!shown.window->pacer().isRunning());
     }
 
+    void motionTwins_data()
+    {
+        QTest::addColumn<bool>("upper");
+        QTest::addColumn<QString>("spacing");
+        QTest::addColumn<double>("hole");
+        QTest::addColumn<QList<float>>("previous"); // the marker of step 19: base, then tip
+        QTest::addColumn<QList<float>>("current");  // and of step 20
+        const QList<float> lower40{182.3f, 387.1836f, 192.1870f, 388.6824f}, lower40now{184, 388.5880f, 188.0808f, 397.7175f};
+        const QList<float> upper40{182.3f, 354.7836f, 192.1870f, 356.2824f}, upper40now{184, 356.5880f, 188.0808f, 365.7175f};
+        const QList<float> axis{182.3f, 370.9836f, 192.1870f, 372.4824f}, axisNow{184, 372.5880f, 188.0808f, 381.7175f};
+        QTest::newRow("lower") << false << "40" << 360.5 << lower40 << lower40now;
+        QTest::newRow("upper") << true << "40" << 320.5 << upper40 << upper40now;
+        QTest::newRow("lower, no spacing: on the axis") << false << "0" << 340.5 << axis << axisNow;
+        QTest::newRow("upper, no spacing: on the axis") << true << "0" << 340.5 << axis << axisNow;
+        QTest::newRow("upper, negative spacing: below the axis") << true << "-40" << 360.5 << lower40 << lower40now;
+    }
+
+    void motionTwins()
+    {
+        QFETCH(bool, upper);
+        QFETCH(QString, spacing);
+        QFETCH(double, hole);
+        QFETCH(QList<float>, previous);
+        QFETCH(QList<float>, current);
+        ShownWindow shown;
+        SpomalenaAnimace &w = *shown.window;
+        setFieldText(w.nRd, spacing);
+        w.canvas->ScaleMode(3);
+        w.canvas->DrawWidth(5);
+        shown.ops.clear();
+        const double apertureX = 150, axisY = 340.5, detectorX = 320, detectorY = 500.94, q = 20;
+        (w.*(upper ? &SpomalenaAnimace::PohybHorni : &SpomalenaAnimace::PohybDolni))(apertureX, axisY, detectorX, detectorY, q);
+
+        QCOMPARE(w.Z, hole);
+        QCOMPARE(w.canvas->drawWidth(), 2);
+        QCOMPARE(QList<double>({apertureX, axisY, detectorX, detectorY, q}), QList<double>({150, 340.5, 320, 500.94, 20}));
+        QCOMPARE(shown.ops.size(), size_t(4));
+        QCOMPARE(shown.ops[0], (CanvasOp{.kind = CanvasOp::DrawWidth, .value = 2}));
+        const auto segment = [](const CanvasOp &op) { return QList<float>{op.x1, op.y1, op.x2, op.y2}; };
+        const auto near = [](const QList<float> &a, const QList<float> &b) {
+            for (qsizetype i = 0; i < a.size(); ++i)
+                if (std::fabs(a[i] - b[i]) > 1e-3)
+                    return false;
+            return true;
+        };
+        // Erase the marker of the step before, draw this step's, and erase the old one again.
+        for (const size_t erase : {1, 3}) {
+            QVERIFY2(near(segment(shown.ops[erase]), previous), qPrintable(QString::number(erase)));
+            QCOMPARE(shown.ops[erase].flags, 6);
+            QCOMPARE(shown.ops[erase].colour, 0x00C0C0C0u);
+        }
+        QVERIFY(near(segment(shown.ops[2]), current));
+        QCOMPARE(shown.ops[2].flags, upper ? 4 : 6);
+        QCOMPARE(shown.ops[2].colour, upper ? 0u : 0x80000009u);
+    }
+
+    void pacingModel_data()
+    {
+        QTest::addColumn<QString>("slowDown");
+        QTest::addColumn<int>("changedAtWait"); // the text is changed to 10 during this wait; 0: never
+        QTest::addColumn<std::vector<double>>("waits");
+        QTest::newRow("factor 1") << "1" << 0 << expectedWaits([](int) { return 1; });
+        QTest::newRow("factor 10") << "10" << 0 << expectedWaits([](int) { return 10; });
+        QTest::newRow("read again at every step") << "1" << 5 << expectedWaits([](int step) { return step <= 5 ? 1 : 10; });
+    }
+
+    void pacingModel()
+    {
+        QFETCH(QString, slowDown);
+        QFETCH(int, changedAtWait);
+        QFETCH(std::vector<double>, waits);
+        ShownWindow shown;
+        setFieldText(shown.window->nSpomaleni, slowDown);
+        shown.atWait = [&](int wait) {
+            if (wait == changedAtWait)
+                setFieldText(shown.window->nSpomaleni, QStringLiteral("10"));
+        };
+        shown.start();
+        QCOMPARE(shown.waits, waits);
+        QCOMPARE(shown.window->pacer().countsSoFar(), std::accumulate(waits.begin(), waits.end(), 0.0));
+        if (!changedAtWait)
+            QCOMPARE(shown.window->pacer().countsSoFar(), 891 * slowDown.toDouble() * 30000 + 11 * 400);
+    }
+
+    // Colours that look alike on the screen (the two erase colours are both light grey) differ in what is drawn.
+    void eachPointsArrowsAndMarks()
+    {
+        ShownWindow shown;
+        shown.start();
+        using Mark = std::tuple<CanvasOp::Kind, int, quint32>; // kind, flags or width, colour
+        const auto marks = [&](size_t from, size_t to) {
+            QList<Mark> result;
+            for (size_t i = from; i < to; ++i) {
+                const CanvasOp &op = shown.ops[i];
+                result.append({op.kind, op.kind == CanvasOp::DrawWidth ? op.value : op.flags, op.colour});
+            }
+            return result;
+        };
+        const QList<Mark> afterAnimation{
+            {CanvasOp::DrawWidth, 1, 0}, {CanvasOp::Line, 4, 0}, {CanvasOp::DrawWidth, 2, 0},    // the last step's axis
+            {CanvasOp::Line, 6, 0x80000009}, {CanvasOp::Line, 6, 0x80000009}, {CanvasOp::Line, 6, 0x8000000F}, // lower
+            {CanvasOp::Line, 4, 0}, {CanvasOp::Line, 4, 0}, {CanvasOp::Line, 6, 0x00C0C0C0}};    // upper
+        const QList<Mark> afterPause{{CanvasOp::DrawWidth, 1, 0}, {CanvasOp::Line, 4, 0}, {CanvasOp::Line, 6, 0x0000FF00},
+                                     {CanvasOp::DrawWidth, 3, 0}, {CanvasOp::Line, 4, 0}, {CanvasOp::DrawWidth, 1, 0}};
+        for (int point = 0; point <= 10; ++point) {
+            const size_t lastStep = shown.drawnAtWait[point * 82 + 80], pause = shown.drawnAtWait[point * 82 + 81];
+            QCOMPARE(marks(lastStep, pause), afterAnimation);
+            QCOMPARE(marks(pause, pause + afterPause.size()), afterPause);
+        }
+    }
+
+    void startRefusesToRunTwice_data()
+    {
+        QTest::addColumn<Action>("during");
+        QTest::newRow("Start's handler entered again") << Action([](SpomalenaAnimace &w) { Q_EMIT w.cmdStart->clicked(); });
+        QTest::newRow("assistive press on Start") << Action([](SpomalenaAnimace &w) { pressAccessibly(w.cmdStart); });
+        QTest::newRow("assistive press on KONEC") << Action([](SpomalenaAnimace &w) { pressAccessibly(w.cmdKonec); });
+    }
+
+    void startRefusesToRunTwice()
+    {
+        QFETCH(Action, during);
+        ShownWindow shown;
+        shown.atWait = [&](int wait) {
+            if (wait == 1) {
+                during(*shown.window);
+                QTest::qWait(300); // an animated click comes 100 ms after the press
+            }
+        };
+        shown.start();
+        shown.atWait = nullptr;
+        QTest::qWait(300);
+        QCOMPARE(shown.runs(), 1);
+        QCOMPARE(shown.waits.size(), size_t(11 * 82));
+        QVERIFY(shown.window->isVisible());
+        QVERIFY(shown.window->nClona->isVisible());
+        QVERIFY(shown.window->cmdStart->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), shown.window->cmdStart);
+    }
+
+    void speedStaysDuringARun_data()
+    {
+        QTest::addColumn<Action>("before");
+        QTest::addColumn<Action>("during");
+        QTest::addColumn<int>("speed"); // of the whole run, and the scroll bar's value after it
+        const Action nothing = [](SpomalenaAnimace &) {};
+        QTest::newRow("scroll-bar arrow held into the run")
+            << Action([](SpomalenaAnimace &w) { QTest::mousePress(w.HScroll1, Qt::LeftButton, {}, rightArrow(w.HScroll1)); })
+            << Action([](SpomalenaAnimace &) { QTest::qWait(800); }) << 2;
+        QTest::newRow("assistive technology sets the scroll bar")
+            << nothing << Action([](SpomalenaAnimace &w) { accessible(w.HScroll1)->valueInterface()->setCurrentValue(7); })
+            << 1;
+        QTest::newRow("assistive press on a speed option")
+            << nothing << Action([](SpomalenaAnimace &w) { pressAccessibly(w.opPomalá); QTest::qWait(300); }) << 1;
+        QTest::newRow("keys and wheel on the scroll bar")
+            << Action([](SpomalenaAnimace &w) { w.HScroll1->setFocus(); })
+            << Action([](SpomalenaAnimace &w) {
+                   QTest::keyClick(w.HScroll1, Qt::Key_End);
+                   QWheelEvent wheel(QPointF(60, 8), w.HScroll1->mapToGlobal(QPointF(60, 8)), {}, QPoint(0, -120),
+                                     Qt::NoButton, {}, Qt::NoScrollPhase, false);
+                   QCoreApplication::sendEvent(w.HScroll1, &wheel);
+               })
+            << 1;
+    }
+
+    void speedStaysDuringARun()
+    {
+        QFETCH(Action, before);
+        QFETCH(Action, during);
+        QFETCH(int, speed);
+        ShownWindow shown;
+        SpomalenaAnimace &w = *shown.window;
+        before(w);
+        shown.atWait = [&](int wait) {
+            if (wait == 1)
+                during(w);
+        };
+        shown.startByKey();
+        shown.atWait = nullptr;
+        QCOMPARE(shown.waits, expectedWaits([&](int) { return speed; }));
+        QTest::qWait(300); // nothing goes on repeating afterwards
+        QCOMPARE(w.HScroll1->value(), speed);
+        QCOMPARE(w.nSpomaleni->text(), QString::number(speed));
+        QVERIFY(w.opRychla->isChecked());
+        QVERIFY(!w.HScroll1->isSliderDown());
+    }
+
     void pacerCounts_data()
     {
         QTest::addColumn<QList<double>>("counts");
@@ -347,6 +510,7 @@ private Q_SLOTS:
         QTest::newRow("negative waits nothing") << QList<double>{-30000, 400} << 400.0;
         QTest::newRow("fractions are rounded") << QList<double>{0.4, 0.6, 1.5} << 3.0;
         QTest::newRow("zero") << QList<double>{0, 0} << 0.0;
+        QTest::newRow("beyond a double: nothing is due unpaced") << QList<double>{DBL_MAX, DBL_MAX} << qInf();
     }
 
     void pacerCounts()

@@ -81,13 +81,15 @@ private Q_SLOTS:
         QTest::addColumn<bool>("enabled");
         QTest::addColumn<QRgb>("background");
         QTest::addColumn<double>("fontPoints"); // 0: the platform's default font, not bold
+        QTest::addColumn<QString>("family");    // of a font of its own
+        QTest::addColumn<bool>("centred");
 
         const auto row = [](const char *name, const char *cls, QRect g, const char *text, bool shown, bool enabled,
-                            QRgb background, double points) {
+                            QRgb background, double points, const char *family = "", bool centred = false) {
             QTest::newRow(name) << QString::fromUtf8(name) << QByteArray(cls) << g << QString::fromUtf8(text) << shown
-                                << enabled << background << points;
+                                << enabled << background << points << QString::fromLatin1(family) << centred;
         };
-        row("frmAnimace", "QGroupBox", {40, 56, 81, 73}, "Animace", false, true, grey, 8.25);
+        row("frmAnimace", "QGroupBox", {40, 56, 81, 73}, "Animace", false, true, grey, 8.25, "MS Sans Serif");
         row("opPomalá", "QRadioButton", {8, 48, 57, 17}, "Pomalá", false, true, grey, 0);
         row("opPomalší", "QRadioButton", {8, 32, 65, 13}, "Pomalejší", false, true, grey, 0);
         row("opRychla", "QRadioButton", {8, 16, 57, 17}, "Rychlá", false, true, grey, 0);
@@ -98,15 +100,16 @@ private Q_SLOTS:
         row("nSoučet", "QLineEdit", {400, 64, 113, 19}, "Součet radiusvektorů", false, true, grey, -1);
         row("nStínítko", "QLineEdit", {280, 64, 57, 17}, "Detektor", false, true, grey, -1);
         row("nClona", "QLineEdit", {136, 64, 41, 17}, "Clona ", false, true, grey, -1);
-        row("cmdKonec", "QPushButton", {664, 16, 81, 27}, "KONEC", true, true, grey, 14.25);
-        row("cmdStart", "QPushButton", {584, 16, 73, 27}, "Start", true, true, grey, 14.25);
+        row("cmdKonec", "QPushButton", {664, 16, 81, 27}, "KONEC", true, true, grey, 14.25, "Times New Roman");
+        row("cmdStart", "QPushButton", {584, 16, 73, 27}, "Start", true, true, grey, 14.25, "Times New Roman");
         row("nVzdalenost", "QLineEdit", {56, 160, 49, 25}, "200", false, false, lightGreen, 0);
         row("nUr", "QLineEdit", {48, 200, 49, 25}, "1", false, false, lightGreen, 0);
         row("nRd", "QLineEdit", {56, 248, 49, 25}, "40", false, false, lightGreen, 0);
         row("nPocetFotonu", "QLineEdit", {32, 280, 89, 25}, "2", false, true, lightOrange, 0);
-        row("Label2", "QLabel", {168, 224, 201, 49}, "Klikněte na tlačítko Start", true, true, grey, 15.75);
+        row("Label2", "QLabel", {168, 224, 201, 49}, "Klikněte na tlačítko Start", true, true, grey, 15.75, "Times New Roman", true);
         row("labTitul", "QLabel", {88, 8, 345, 49},
-            "Současný let fotonu možnými trasami a jeho dopad na vybrané body detektoru", true, true, grey, 14.25);
+            "Současný let fotonu možnými trasami a jeho dopad na vybrané body detektoru", true, true, grey, 14.25,
+            "Times New Roman", true);
         row("Label1", "QLabel", {40, 144, 81, 17}, "Vzdálenost clony", false, true, platformDefault, 0);
         row("labFrekvence", "QLabel", {48, 184, 89, 17}, "Frekvence fotonů", false, true, grey, 0);
         row("labRoztec", "QLabel", {56, 232, 57, 17}, "Rozteč děr", false, true, grey, 0);
@@ -123,6 +126,8 @@ private Q_SLOTS:
         QFETCH(bool, enabled);
         QFETCH(QRgb, background);
         QFETCH(double, fontPoints);
+        QFETCH(QString, family);
+        QFETCH(bool, centred);
 
         ShownWindow window;
         auto *control = window.window->findChild<QWidget *>(name);
@@ -137,11 +142,15 @@ private Q_SLOTS:
         if (fontPoints > 0) {
             QCOMPARE(control->font().pointSizeF(), fontPoints);
             QVERIFY(control->font().bold());
-            if (control->font().family() == QStringLiteral("Times New Roman")) // same metrics, from fonts-liberation
+            QCOMPARE(control->font().family(), family);
+            if (family == QStringLiteral("Times New Roman")) // same metrics, from fonts-liberation
                 QCOMPARE(QFontInfo(control->font()).family(), QStringLiteral("Liberation Serif"));
         } else if (fontPoints == 0) {
             QVERIFY(!control->font().bold());
+            QCOMPARE(control->font().family(), QApplication::font().family());
         }
+        if (auto *label = qobject_cast<QLabel *>(control))
+            QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask, centred ? Qt::AlignHCenter : Qt::AlignLeft);
         if (auto *box = qobject_cast<QLineEdit *>(control)) {
             QCOMPARE(box->cursorPosition(), 0); // shows its text from the first letter
             if (fontPoints < 0) {
@@ -360,23 +369,54 @@ private Q_SLOTS:
         QVERIFY(!shown.window->isVisible());
     }
 
+    void runtimeErrorIsShownThenEndsTheProgram_data()
+    {
+        QTest::addColumn<QString>("when");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("windowShown");
+        QTest::newRow("during a run") << "run" << "Chyba za běhu 13: Neshoda typů" << true;
+        QTest::newRow("in a handler during the load: before the window shows") << "load" << "Chyba za běhu 6: Přetečení" << false;
+        QTest::newRow("while the window is created") << "create" << "Chyba za běhu 6: Přetečení" << false;
+    }
+
+    // The message, then the end with status 1.
     void runtimeErrorIsShownThenEndsTheProgram()
     {
-        ShownWindow shown;
-        setRuntimeErrorHandler([&](const RuntimeError &error) { reportRuntimeErrorAndQuit(error, shown.window.get()); });
-        setFieldText(shown.window->nRd, QStringLiteral("čtyřicet"));
-        QString message;
+        QFETCH(QString, when);
+        QFETCH(QString, message);
+        QFETCH(bool, windowShown);
+        struct : QObject
+        {
+            bool shown = false;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                shown |= event->type() == QEvent::Show;
+                return false;
+            }
+        } showSpy;
+        QString shownMessage;
         QTimer answer;
         connect(&answer, &QTimer::timeout, [&] {
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                message = box->text();
+                shownMessage = box->text();
                 box->accept();
             }
         });
         answer.start(10);
-        const int status = shown.exec([&] { shown.start(); });
-        QCOMPARE(status, 1);
-        QCOMPARE(message, QStringLiteral("Chyba za běhu 13: Neshoda typů"));
+        const int status = runMainWindow([&]() -> std::unique_ptr<QWidget> {
+            auto window = std::make_unique<SpomalenaAnimace>();
+            window->installEventFilter(&showSpy);
+            if (when == QStringLiteral("create"))
+                throw RuntimeError(RuntimeError::Overflow);
+            if (when == QStringLiteral("load"))
+                guarded([] { throw RuntimeError(RuntimeError::Overflow); });
+            setFieldText(window->nRd, QStringLiteral("čtyřicet"));
+            QTimer::singleShot(0, window->cmdStart, &QPushButton::click);
+            return window;
+        });
+        QCOMPARE(status, runtimeErrorExitStatus);
+        QCOMPARE(shownMessage, message);
+        QCOMPARE(showSpy.shown, windowShown);
     }
 
     void konecEndsTheProgram()
