@@ -86,7 +86,29 @@ bench: configure
 
 # The Debian package, build/kestrova_<version>_<arch>.deb.
 package: build
+	rm -f $(BUILD)/kestrova_*.deb
 	cd $(BUILD) && cpack -G DEB
+
+# Checking the package: lintian and reuse; man-db renders the manual pages for the tests.
+PACKAGES += lintian reuse man-db
+
+# Time stamps (rcc's, the compiler's, every member of the .deb) are the last commit's time, so two clones
+# of one commit give the same .deb. A SOURCE_DATE_EPOCH from outside wins.
+KESTROVA_COMMIT_TIME := $(shell git -C $(CURDIR) log -1 --format=%ct 2>/dev/null)
+ifneq ($(KESTROVA_COMMIT_TIME),)
+export SOURCE_DATE_EPOCH ?= $(KESTROVA_COMMIT_TIME)
+endif
+
+.PHONY: package-check reproducible
+
+# lintian's verdict on the package, pedantic tags included: any error or warning fails.
+package-check: package
+	lintian --pedantic --display-info --fail-on error,warning $(BUILD)/kestrova_*.deb
+
+# Two fresh clones of the last commit in different folders, each built with plain make package: the two
+# .debs must be the same bytes.
+reproducible: deps
+	packaging/reproducible.sh
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
