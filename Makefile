@@ -14,6 +14,9 @@ PACKAGES := cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liber
 #  validate the menu entry and AppStream record and build the .deb: dpkg-shlibdeps needs dpkg-dev and file;
 #  libx11-dev builds the black-box test's window helper; clang and its runtime build make fuzz.)
 
+# The black-box test under a window manager: maximise and full screen as on a desktop.
+PACKAGES += openbox
+
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps configure build run test bench package sanitize fuzz clean
@@ -42,6 +45,9 @@ run: build
 		exit 1; \
 	fi
 	./$(BUILD)/kestrova
+
+# The AT-SPI test: a private session bus, the accessibility bus and its registry, and Debian's Python bindings.
+PACKAGES += dbus-daemon at-spi2-core python3-pyatspi
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure
@@ -76,10 +82,33 @@ fuzz: deps
 bench: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target kestrova_bench > /dev/null
 	@QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/kestrova_bench
+	@KESTROVA_XVFB_SCREEN=1920x1200x24 tests/on-xvfb.sh ./$(BUILD)/bench/kestrova_bench --zoomed
 
 # The Debian package, build/kestrova_<version>_<arch>.deb.
 package: build
+	rm -f $(BUILD)/kestrova_*.deb
 	cd $(BUILD) && cpack -G DEB
+
+# Checking the package: lintian and reuse; man-db renders the manual pages for the tests.
+PACKAGES += lintian reuse man-db
+
+# Time stamps (rcc's, the compiler's, every member of the .deb) are the last commit's time, so two clones
+# of one commit give the same .deb. A SOURCE_DATE_EPOCH from outside wins.
+KESTROVA_COMMIT_TIME := $(shell git -C $(CURDIR) log -1 --format=%ct 2>/dev/null)
+ifneq ($(KESTROVA_COMMIT_TIME),)
+export SOURCE_DATE_EPOCH ?= $(KESTROVA_COMMIT_TIME)
+endif
+
+.PHONY: package-check reproducible
+
+# lintian's verdict on the package, pedantic tags included: any error or warning fails.
+package-check: package
+	lintian --pedantic --display-info --fail-on error,warning $(BUILD)/kestrova_*.deb
+
+# Two fresh clones of the last commit in different folders, each built with plain make package: the two
+# .debs must be the same bytes.
+reproducible: deps
+	packaging/reproducible.sh
 
 # Windows: kestrova.exe, kestrova-1.00-setup.exe and kestrova-1.00-windows.zip in $(WINDOWS_BUILD)/, cross-built
 # with a static Qt that the first run makes from Debian's qt6-base source and keeps in ~/.cache/kestrova.

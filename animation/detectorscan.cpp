@@ -37,6 +37,25 @@ void line(Canvas &canvas, const Segment &segment, Colour colour)
 }
 }
 
+// Tells the scan that a run has begun, and on every way out that it has ended.
+class DetectorScan::Notice
+{
+public:
+    explicit Notice(DetectorScan &scan)
+        : m_scan(scan)
+    {
+        m_scan.runBegins();
+    }
+    ~Notice() { m_scan.runEnds(completed); }
+    Notice(const Notice &) = delete;
+    Notice &operator=(const Notice &) = delete;
+
+    bool completed = false;
+
+private:
+    DetectorScan &m_scan;
+};
+
 double DetectorScan::holeHalfSpacing() const
 {
     return fieldValue(run.nRd) / 2;
@@ -46,6 +65,8 @@ void DetectorScan::cmdStart_Click()
 {
     Canvas &canvas = *run.canvas;
     const Pacer::Run paced(m_pacer);
+    m_probabilities.clear();
+    Notice notice(*this);
 
     canvas.ScaleMode(3);
     canvas.DrawWidth(4);
@@ -130,6 +151,7 @@ void DetectorScan::cmdStart_Click()
 
         canvas.Line(sumColumnX, detectorY, sumColumnX + sumX, detectorY + sumY, green);
         const double bar = probability(sumX, sumY);
+        m_probabilities.push_back(bar);
         canvas.DrawWidth(3);
         canvas.Line(barX, detectorY, barX + bar, detectorY);
         canvas.DrawWidth(1);
@@ -137,6 +159,7 @@ void DetectorScan::cmdStart_Click()
 
     for (QLineEdit *caption : run.captions)
         caption->setVisible(true);
+    notice.completed = true;
 }
 
 void DetectorScan::PohybHorni(const double &apertureX, const double &axisY, const double &detectorX,

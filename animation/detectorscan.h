@@ -4,6 +4,8 @@
 
 #include "pacer.h"
 
+#include <vector>
+
 class Canvas;
 class QLineEdit;
 
@@ -15,6 +17,8 @@ class QLineEdit;
 class DetectorScan
 {
 public:
+    virtual ~DetectorScan() = default;
+
     double q = 0; // the animation step: 20..100 while a point animates, 101 after it; kept between runs
     double Z = 0; // y of the hole of the path moved last; kept between runs
 
@@ -30,7 +34,16 @@ public:
 
     Pacer &pacer() { return m_pacer; }
 
+    // The probability of each detector point drawn in the last run, lowest point first: the bar lengths in pixels
+    // exactly as drawn. Emptied when a run begins.
+    const std::vector<double> &probabilities() const { return m_probabilities; }
+
 protected:
+    // Called once a run has begun, and once it has ended, however it ends; completed when all eleven points are
+    // drawn and the captions shown. Neither may throw.
+    virtual void runBegins() {}
+    virtual void runEnds([[maybe_unused]] bool completed) {}
+
     // The controls the run uses; the window fills this in as it creates them.
     struct Controls
     {
@@ -48,6 +61,8 @@ private:
     void pohyb(Hole hole, const double &apertureX, const double &axisY, const double &detectorX,
                const double &detectorY, const double &q);
     double holeHalfSpacing() const;
+    class Notice;
 
     Pacer m_pacer;
+    std::vector<double> m_probabilities;
 };

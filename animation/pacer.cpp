@@ -99,7 +99,7 @@ void Pacer::giveEventLoopATurn()
 
 bool Pacer::eventFilter(QObject *watched, QEvent *event)
 {
-    if (m_running && isUserInput(event->type()))
+    if (m_running && isUserInput(event->type()) && !(m_letThrough && m_letThrough(*event)))
         return true;
     return QObject::eventFilter(watched, event);
 }

@@ -17,7 +17,8 @@ struct RunCancelled
 // drawing time never piles up into drift. Every 8 ms, waiting or not, the event loop gets a turn: the window
 // repaints at a screen's pace, showing at each turn just the steps whose time has come, and a close request is
 // seen. Between turns the thread sleeps; it never spins.
-// Mouse, keyboard and wheel input is dropped while a run lasts, not queued. All on the user-interface thread.
+// Mouse, keyboard and wheel input is dropped while a run lasts, not queued, except what letThrough() accepts.
+// All on the user-interface thread.
 class Pacer : public QObject
 {
 public:
@@ -39,6 +40,9 @@ public:
     private:
         Pacer &m_pacer;
     };
+
+    // Input that still reaches the window during a run: window commands that leave the run alone.
+    void letThrough(std::function<bool(const QEvent &)> accepts) { m_letThrough = std::move(accepts); }
 
     bool isRunning() const { return m_running; }
     // Counts waited for so far in this run.
@@ -65,6 +69,7 @@ private:
     std::chrono::nanoseconds m_countDuration = defaultCountDuration;
     std::chrono::steady_clock::time_point m_start;
     std::chrono::steady_clock::time_point m_lastTurn;
+    std::function<bool(const QEvent &)> m_letThrough;
     double m_counts = 0;
     bool m_running = false;
     bool m_cancelled = false;

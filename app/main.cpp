@@ -21,6 +21,27 @@ bool displayMissing()
     return unset("QT_QPA_PLATFORM") && unset("DISPLAY") && unset("WAYLAND_DISPLAY");
 #endif
 }
+
+QtMessageHandler qtMessageHandler = nullptr;
+
+// Qt's fatal message while the application is being set up means that no platform plugin could be
+// loaded or connect to the display: name the packages and end with a failure status instead of aborting.
+void endWhenNoPlatform(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (qtMessageHandler)
+        qtMessageHandler(type, context, message);
+    if (type != QtFatalMsg)
+        return;
+    std::fputs("kestrova: nepodařilo se načíst žádný zásuvný modul platformy Qt, okno nelze otevřít.\n"
+               "kestrova: Pro Wayland nainstalujte balíček qt6-wayland (apt install qt6-wayland);"
+               " pro X11 je potřeba balíček libqt6gui6 a dosažitelný displej v proměnné DISPLAY.\n"
+               "kestrova: no Qt platform plugin could be loaded, so no window can be opened.\n"
+               "kestrova: For Wayland install the package qt6-wayland (apt install qt6-wayland);"
+               " for X11 the package libqt6gui6 and a display reachable through DISPLAY are needed.\n",
+               stderr);
+    std::fflush(stderr);
+    std::_Exit(EXIT_FAILURE);
+}
 }
 
 int main(int argc, char *argv[])
@@ -31,7 +52,9 @@ int main(int argc, char *argv[])
                    stderr);
         return EXIT_FAILURE;
     }
+    qtMessageHandler = qInstallMessageHandler(endWhenNoPlatform);
     QApplication app(argc, argv);
+    qInstallMessageHandler(qtMessageHandler);
     QApplication::setApplicationName(QStringLiteral("Kestrova"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setWindowIcon(kestrovaIcon());

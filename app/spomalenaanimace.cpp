@@ -2,14 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "spomalenaanimace.h"
 
+#include "accessibility.h"
 #include "canvas.h"
 #include "fields.h"
 #include "runtimeerror.h"
+#include "scaledlayout.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetricsF>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -24,6 +27,14 @@ constexpr Canvas::Colour lightGreen = 0x00C0FFC0;
 constexpr Canvas::Colour lightOrange = 0x00C0E0FF;
 
 const QString webAddress = QStringLiteral("kestrova.example");
+
+const QString drawingDescription = QStringLiteral(
+    "Vlevo zdroj fotonů, za ním clona se dvěma otvory, dále svislý detektor. Foton letí z obou otvorů "
+    "současně k jedenácti bodům detektoru, odspodu nahoru; každá trasa otáčí svou šipkou fáze (radiusvektor). "
+    "Ve sloupci součtu se obě šipky skládají za sebou, zelená šipka je jejich součet. Vodorovná úsečka "
+    "vpravo má délku 0,1 násobku druhé mocniny délky součtu: pravděpodobnost, že foton dopadne do toho bodu.");
+const QString startDescription =
+    QStringLiteral("Spustí animaci: foton letí oběma trasami k jedenácti bodům detektoru.");
 
 template<class Control>
 Control *place(Control *control, const char *name, const QRect &geometry)
@@ -91,10 +102,11 @@ QLabel *label(QWidget *parent, const char *name, const QRect &geometry, const QS
 SpomalenaAnimace::SpomalenaAnimace(QWidget *parent)
     : QWidget(parent)
 {
+    accessibility::install();
     setObjectName(QStringLiteral("SpomalenaAnimace"));
     setWindowTitle(QStringLiteral("Detail Animace spomalené"));
-    setFixedSize(clientSize);
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint); // on Windows: no sizing border, no maximise button
+    resize(clientSize);
+    setMinimumSize(clientSize);
     setBackground(this, grey);
 
     createControls();
@@ -103,22 +115,29 @@ SpomalenaAnimace::SpomalenaAnimace(QWidget *parent)
     run = {canvas, nVzdalenost, nUr, nRd, nSpomaleni, {nClona, nStínítko, nSoučet, nPravděpodob, nZdroj}};
 
     describeForAssistiveTechnology();
+    pressButtonsWithEnter();
 
     Form_Load();
     cmdStart->setFocus();
+
+    m_layout = std::make_unique<ScaledLayout>(this, clientSize, canvas);
+    pacer().letThrough([this](const QEvent &event) { return m_layout->isWindowCommand(event); });
 }
 
+SpomalenaAnimace::~SpomalenaAnimace() = default;
+
+// Czech names and descriptions. The window has no name of its own: assistive technology names it by its title.
 void SpomalenaAnimace::describeForAssistiveTechnology()
 {
-    setAccessibleName(QStringLiteral("Kestrova: interference za dvěma otvory"));
+    setAccessibleDescription(QStringLiteral("Kestrova: interference za dvěma otvory."));
     cmdStart->setAccessibleName(QStringLiteral("Start"));
-    cmdStart->setAccessibleDescription(
-        QStringLiteral("Spustí animaci: foton letí oběma trasami k jedenácti bodům detektoru."));
+    cmdStart->setAccessibleDescription(startDescription);
     cmdKonec->setAccessibleName(QStringLiteral("Konec"));
     cmdKonec->setAccessibleDescription(QStringLiteral("Ukončí program."));
     HScroll1->setAccessibleName(QStringLiteral("Zpomalení animace"));
     HScroll1->setAccessibleDescription(QStringLiteral("1 je nejrychlejší, 10 nejpomalejší. Platí od příštího startu."));
     nAdresa->setAccessibleName(QStringLiteral("Webová adresa"));
+    nAdresa->setAccessibleDescription(QStringLiteral("Adresa stránek programu, jen pro informaci."));
     labTitul->setAccessibleName(labTitul->text());
     Label2->setAccessibleName(Label2->text());
     for (QLineEdit *caption : {nClona, nStínítko, nSoučet, nPravděpodob, nZdroj}) {
@@ -126,11 +145,7 @@ void SpomalenaAnimace::describeForAssistiveTechnology()
         caption->setAccessibleDescription(QStringLiteral("Popisek části obrázku."));
     }
     canvas->setAccessibleName(QStringLiteral("Kresba pokusu"));
-    canvas->setAccessibleDescription(QStringLiteral(
-        "Vlevo zdroj fotonů, za ním clona se dvěma otvory, dále svislý detektor. Foton letí z obou otvorů "
-        "současně k jedenácti bodům detektoru, odspodu nahoru; každá trasa otáčí svou šipkou fáze (radiusvektor). "
-        "Ve sloupci součtu se obě šipky skládají za sebou, zelená šipka je jejich součet. Vodorovná úsečka "
-        "vpravo má délku 0,1 násobku druhé mocniny délky součtu: pravděpodobnost, že foton dopadne do toho bodu."));
+    canvas->setAccessibleDescription(drawingDescription);
 }
 
 // Created bottom of the stack first: the labels lie beneath the drawing, every other control above it.
@@ -304,4 +319,49 @@ void SpomalenaAnimace::closeEvent(QCloseEvent *event)
 {
     pacer().cancel();
     event->accept();
+}
+
+void SpomalenaAnimace::pressButtonsWithEnter()
+{
+    for (QPushButton *button : {cmdStart, cmdKonec})
+        button->installEventFilter(this);
+}
+
+// As on Windows: a press, not a release, and a held key presses once.
+bool SpomalenaAnimace::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *button = qobject_cast<QPushButton *>(watched);
+    if (event->type() == QEvent::KeyPress && (button == cmdStart || button == cmdKonec)) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            if (!key->isAutoRepeat())
+                button->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// The band of the run is drawn over the hint first of all; the drawing's old result is gone with it.
+// Orca speaks a description change of the focused control, which is Start when a run begins.
+void SpomalenaAnimace::runBegins()
+{
+    accessibility::setCovered(Label2);
+    canvas->setAccessibleDescription(drawingDescription);
+    cmdStart->setAccessibleDescription(QStringLiteral("Animace běží; do jejího konce program nereaguje na klávesy ani myš."));
+    accessibility::setBusy(this, true);
+}
+
+void SpomalenaAnimace::runEnds(bool completed)
+{
+    if (completed) {
+        canvas->setAccessibleDescription(drawingDescription + u' ' + accessibility::resultInWords(probabilities()));
+        const QString extrema = accessibility::extremaInWords(probabilities());
+        cmdStart->setAccessibleDescription(QStringLiteral("Animace doběhla. ") + (extrema.isEmpty() ? QString() : extrema + u' ')
+                                           + QStringLiteral("Celý výsledek popisuje kresba pokusu. Start ji spustí znovu."));
+    } else {
+        cmdStart->setAccessibleDescription(startDescription);
+    }
+    accessibility::setBusy(this, false);
 }

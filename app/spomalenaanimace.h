@@ -6,7 +6,10 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class Canvas;
+class ScaledLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -16,14 +19,17 @@ class QScrollBar;
 
 // The program's one window: its 23 controls, the drawing canvas, and the handlers. The run behind "Start"
 // (cmdStart_Click, PohybHorni, PohybDolni, q and Z) comes from DetectorScan. Form_Load runs at construction.
+// It opens at clientSize and can be made larger, maximised or full screen (F11), its content scaled to fit.
 class SpomalenaAnimace : public QWidget, public DetectorScan
 {
     Q_OBJECT
 public:
-    // Client area in logical pixels: the whole drawing reaches x = 800 and y = 581.
+    // The layout's client area in logical pixels, the window's size at start and its least: the whole drawing
+    // reaches x = 800 and y = 581.
     static constexpr QSize clientSize{810, 600};
 
     explicit SpomalenaAnimace(QWidget *parent = nullptr);
+    ~SpomalenaAnimace() override;
 
     // The controls, in the order of their numbers.
     QGroupBox *frmAnimace = nullptr;
@@ -66,6 +72,11 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Enter and Return on a focused Start or KONEC press it.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    // What a screen reader learns of a run: busy while it lasts, then its result in words.
+    void runBegins() override;
+    void runEnds(bool completed) override;
 
 private:
     // "Start": the run, with the controls that have handlers disabled while it lasts.
@@ -74,6 +85,8 @@ private:
     void arrangeTabOrder();
     void connectHandlers();
     void describeForAssistiveTechnology();
+    void pressButtonsWithEnter();
 
     int m_speedOfTheRun = 1; // the scroll bar's value while a run lasts
+    std::unique_ptr<ScaledLayout> m_layout;
 };

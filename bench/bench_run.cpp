@@ -1,13 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Kestrova developers <vyvojari@kestrova.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Prints "name: value" lines: the cost of a run against painting the same operations in one go,
-// the accuracy of the pacing, the processor share of a paced run, and memory over many runs.
+// the accuracy of the pacing, the processor share of a paced run, memory over many runs, and the cost of drawing
+// the picture anew when the window grows to 1.8 times its size (a full-HD projector).
+// With --zoomed, only the processor share of a paced run at 1:1 and at 1.8, for a real X server.
 #include "canvas.h"
 #include "fields.h"
 #include "spomalenaanimace.h"
 
 #include <QApplication>
 #include <QPainter>
+#include <QTest>
 
 #include <algorithm>
 #include <chrono>
@@ -84,11 +87,15 @@ struct Bench
     }
 };
 
-// The same operations painted straight into a raster in one painter session.
-double floorMilliseconds(const std::vector<CanvasOp> &ops)
+constexpr qreal projectorZoom = 1.8;
+const QSize projectorSize = SpomalenaAnimace::clientSize * projectorZoom; // 1458 × 1080
+
+// The same operations painted straight into a raster in one painter session, at a zoom.
+double floorMilliseconds(const std::vector<CanvasOp> &ops, qreal zoom = 1)
 {
     const auto start = Clock::now();
-    QImage raster(SpomalenaAnimace::clientSize, QImage::Format_ARGB32_Premultiplied);
+    QImage raster(SpomalenaAnimace::clientSize * zoom, QImage::Format_ARGB32_Premultiplied);
+    raster.setDevicePixelRatio(zoom);
     raster.fill(Qt::transparent);
     QPainter painter(&raster);
     CanvasPainter state;
@@ -100,11 +107,50 @@ double floorMilliseconds(const std::vector<CanvasOp> &ops)
 }
 }
 
+// The processor's share of a paced run at slow-down 1, with the window at the given size: the median of a few
+// runs, since one run's share varies with what else the machine does.
+double cpuShareAt(Bench &bench, QSize size)
+{
+    bench.window.resize(size);
+    [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(&bench.window);
+    QTest::qWait(200);
+    std::vector<double> shares;
+    for (int i = 0; i < 5; ++i) {
+        const double cpuBefore = processCpuMilliseconds();
+        const double wall = bench.run(Pacer::defaultCountDuration);
+        shares.push_back((processCpuMilliseconds() - cpuBefore) / wall);
+    }
+    return median(shares);
+}
+
+// The window grown to the projector's size after a whole run, until its picture is drawn anew.
+double regrowMilliseconds(Bench &bench)
+{
+    std::vector<double> times;
+    for (int i = 0; i < 9; ++i) {
+        bench.window.resize(SpomalenaAnimace::clientSize);
+        bench.window.canvas->image();
+        const auto start = Clock::now();
+        bench.window.resize(projectorSize);
+        bench.window.canvas->image();
+        times.push_back(millisecondsSince(start));
+    }
+    bench.window.resize(SpomalenaAnimace::clientSize);
+    return median(times);
+}
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     Bench bench;
     constexpr int repetitions = 9;
+
+    if (argc > 1 && QByteArray(argv[1]) == "--zoomed") {
+        const QByteArray platform = QGuiApplication::platformName().toLatin1();
+        print(("cpu_share_f1_" + platform).constData(), cpuShareAt(bench, SpomalenaAnimace::clientSize));
+        print(("cpu_share_f1_s1_8_" + platform).constData(), cpuShareAt(bench, projectorSize));
+        return 0;
+    }
 
     std::vector<CanvasOp> ops;
     bench.window.canvas->setRecorder(&ops);
@@ -125,6 +171,13 @@ int main(int argc, char *argv[])
     const double cpuBefore = processCpuMilliseconds();
     const double wallF1 = bench.run(Pacer::defaultCountDuration);
     print("cpu_share_f1", (processCpuMilliseconds() - cpuBefore) / wallF1);
+
+    print("canvas_ops_kept_after_run", double(bench.window.canvas->history().entries().size()));
+    print("regrow_ms_s1_8", regrowMilliseconds(bench));
+    std::vector<double> wholeRun;
+    for (int i = 0; i < repetitions; ++i)
+        wholeRun.push_back(floorMilliseconds(ops, projectorZoom));
+    print("redraw_all_ops_of_a_run_ms_s1_8", median(wholeRun));
 
     print("pacing_ratio_f1", bench.pacingRatio(1, 5));
     print("pacing_ratio_f10", bench.pacingRatio(10, 3));

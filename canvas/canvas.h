@@ -4,8 +4,10 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QTimer>
 #include <QWidget>
 
+#include <chrono>
 #include <optional>
 #include <vector>
 
@@ -38,18 +40,60 @@ public:
     int drawWidth() const { return m_width; }
     int scaleMode() const { return m_scaleMode; }
 
+    // With the settings in force, in canvas pixels, at every device scale: a rectangle whose inside holds every
+    // pixel centre that op can paint, with a margin; and one whose every inner pixel centre an axis-aligned
+    // segment paints (empty for anything else).
+    QRectF footprint(const CanvasOp &op) const;
+    QRectF cover(const CanvasOp &op) const;
+
 private:
     double m_scale = 1.0 / 15; // canvas pixels per unit: twips until ScaleMode(3)
     int m_scaleMode = 1;
     int m_width = 1;
 };
 
-// The main window's drawing surface: a persistent raster the size of the client area, transparent until drawn on,
+// The drawing operations whose pixels may still show, each with the settings it was drawn with. An operation is
+// forgotten once later ones have painted over every pixel it could have touched, at every scale: the same shape
+// drawn again in any colour, or opaque axis-aligned segments that together cover its footprint. Replaying what is
+// kept therefore gives the raster that replaying everything would, at any device scale.
+class CanvasHistory
+{
+public:
+    struct Entry
+    {
+        CanvasOp op;
+        int width = 1;
+        int scaleMode = 1;
+    };
+
+    // Operations wholly outside area (canvas pixels) paint nothing and are not kept.
+    explicit CanvasHistory(const QRectF &area)
+        : m_area(area)
+    {
+    }
+
+    // A line or a circle, drawn with the settings that painter holds. Now and then, what has been painted over
+    // is forgotten, at a cost that stays in proportion to what is added.
+    void add(const CanvasOp &op, const CanvasPainter &settings);
+    // Everything kept, painted in order.
+    void replay(QPainter &painter) const;
+    void forgetPaintedOver();
+
+    const std::vector<Entry> &entries() const { return m_entries; }
+
+private:
+    QRectF m_area;
+    std::vector<Entry> m_entries;
+    size_t m_keptAtLastSweep = 0;
+};
+
+// The main window's drawing surface: a persistent raster of the client area, transparent until drawn on,
 // lying above the labels and below the other controls, and blind to the mouse. Each operation paints into the
-// raster at once and schedules a repaint of just the rectangle it touched; one painter serves a series of
-// operations and is closed whenever the raster is read. Nothing clears it; callers erase by
-// drawing in the background grey, which restores every pixel because nothing is antialiased.
-// It knows nothing of what drives it.
+// raster at once and schedules a repaint of just the pixels it changed, at most once a screen's frame; one
+// painter serves a series of operations and is closed whenever the raster is read. Nothing clears it; callers
+// erase by drawing in the background grey, which restores every pixel because nothing is antialiased.
+// Shown zoomed, the raster is drawn anew from the operations that still show, so that it stays crisp and later
+// erasing stays exact. It knows nothing of what drives it.
 class Canvas : public QWidget
 {
     Q_OBJECT
@@ -58,6 +102,7 @@ public:
     using Colour = quint32;
     static constexpr Colour systemColourFlag = 0x80000000;
 
+    // Covers the parent's client area as it is now: that size, in canvas pixels, is the drawing's area.
     explicit Canvas(QWidget *parent);
 
     // 1 twips (15 per pixel), 3 pixels; anything else is run-time error 380. Starts at twips.
@@ -72,8 +117,18 @@ public:
     int drawWidth() const { return m_painter.drawWidth(); }
     int scaleMode() const { return m_painter.scaleMode(); }
 
-    // The raster, at device resolution (logical size times the device pixel ratio).
+    // Shows the drawing zoom times larger (canvas pixels to the widget's pixels); whoever places the canvas sizes
+    // it to match. The raster is drawn anew from the operations that still show, before it is next used.
+    void setZoom(qreal zoom);
+    qreal zoom() const { return m_zoom; }
+    QSize area() const { return m_area; }
+
+    // The raster, at device resolution: the area times the zoom times the device pixel ratio, which is its
+    // devicePixelRatio, so canvas coordinates address it as logical ones.
     const QImage &image() const;
+
+    // The operations kept to draw the raster anew; for tests and the benchmark.
+    const CanvasHistory &history() const { return m_history; }
 
     // Appends every operation to log until called with nullptr; for tests and the benchmark.
     void setRecorder(std::vector<CanvasOp> *log) { m_recorder = log; }
@@ -89,13 +144,26 @@ protected:
 
 private:
     void perform(const CanvasOp &op);
-    void allocateRaster();
+    bool stale() const;
+    void render() const;
     void closeRasterPainter() const;
+    // Device pixels of the raster: kept before an operation, and then those it changed (those alone are repainted).
+    void remember(const QRect &pixels);
+    QRect changedSince(const QRect &pixels) const;
     void scheduleRepaint(const QRect &touched);
+    void repaintPending();
 
-    QImage m_image;
+    QSize m_area;
+    qreal m_zoom = 1;
+    mutable QImage m_image;
+    mutable bool m_stale = true;      // to be drawn anew at the present zoom and pixel ratio
     mutable QPainter m_rasterPainter; // open between reads of the raster
     CanvasPainter m_painter;
+    CanvasHistory m_history;
     std::vector<CanvasOp> *m_recorder = nullptr;
-    std::vector<QRect> m_pending; // asked to repaint, not yet painted
+    static constexpr std::chrono::milliseconds repaintInterval{16};
+    std::vector<QRect> m_pending; // changed, not yet handed to update()
+    QTimer m_repaintTimer;
+    std::chrono::steady_clock::time_point m_lastRepaint;
+    std::vector<quint32> m_before;
 };

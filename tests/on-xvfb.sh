@@ -4,6 +4,7 @@
 # Runs a command on a private Xvfb display, a real X server with no window manager:
 #   on-xvfb.sh COMMAND [ARGS...]
 # Xvfb picks a free display itself; it is stopped when the command ends, fails or is interrupted.
+# KESTROVA_XVFB_SCREEN sets the screen, 1280x1024x24 unless given.
 set -u
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/kestrova-xvfb.XXXXXX") || exit 1
@@ -26,7 +27,7 @@ trap 'exit 130' INT
 trap 'exit 143' TERM HUP
 
 # -displayfd: the server chooses an unused display and writes its number once it accepts connections.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$scratch/display" 2>"$scratch/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 "${KESTROVA_XVFB_SCREEN:-1280x1024x24}" -nolisten tcp -noreset 3>"$scratch/display" 2>"$scratch/xvfb.log" &
 xvfb_pid=$!
 
 display=

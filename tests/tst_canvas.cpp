@@ -8,7 +8,9 @@
 #include <QScreen>
 #include <QTest>
 
+#include <cmath>
 #include <functional>
+#include <set>
 
 namespace {
 constexpr Canvas::Colour grey = 0x00C0C0C0;
@@ -24,6 +26,12 @@ struct Surface
         window.resize(810, 600);
         canvas = new Canvas(&window);
         canvas->ScaleMode(3);
+    }
+
+    explicit Surface(qreal zoom)
+        : Surface()
+    {
+        canvas->setZoom(zoom);
     }
 
     // A grey background band, the way the run lays it, under everything drawn afterwards.
@@ -56,6 +64,22 @@ struct PaintSpy : QObject
     }
 };
 
+// The operations painted afresh into a raster at the given device scale, with nothing forgotten.
+QImage replayed(const std::vector<CanvasOp> &ops, qreal scale)
+{
+    QImage raster(int(std::ceil(810 * scale - 1e-6)), int(std::ceil(600 * scale - 1e-6)),
+                  QImage::Format_ARGB32_Premultiplied);
+    raster.setDevicePixelRatio(scale);
+    raster.fill(Qt::transparent);
+    QPainter painter(&raster);
+    CanvasPainter state;
+    for (const CanvasOp &op : ops)
+        state.apply(painter, op, QRectF(0, 0, 810, 600));
+    return raster;
+}
+
+using Drawing = std::function<void(Canvas &)>;
+
 // Counts the pixels of a colour in a column, near a horizontal line.
 int thicknessAt(const Surface &surface, int x, int fromY, int toY, QRgb colour)
 {
@@ -75,13 +99,28 @@ private Q_SLOTS:
         QTest::addColumn<int>("width");
         QTest::addColumn<bool>("circle");
         QTest::addColumn<QLineF>("shape");
+        QTest::addColumn<qreal>("zoom");
+        QTest::addColumn<bool>("zoomedBetween"); // drawn at 1:1, erased after the zoom
         for (int width = 1; width <= 5; ++width) {
             const QByteArray w = QByteArray::number(width);
-            QTest::newRow("horizontal, width " + w) << width << false << QLineF(60, 340.5, 770, 340.5);
-            QTest::newRow("steep fractional, width " + w) << width << false << QLineF(184.3, 355.42, 191.17, 346.29);
-            QTest::newRow("shallow fractional, width " + w) << width << false << QLineF(320, 500.94, 337.1, 491.1);
-            QTest::newRow("circle, width " + w) << width << true << QLineF(150, 320.5, 3, 0);
+            QTest::newRow("horizontal, width " + w) << width << false << QLineF(60, 340.5, 770, 340.5) << 1.0 << false;
+            QTest::newRow("steep fractional, width " + w)
+                << width << false << QLineF(184.3, 355.42, 191.17, 346.29) << 1.0 << false;
+            QTest::newRow("shallow fractional, width " + w)
+                << width << false << QLineF(320, 500.94, 337.1, 491.1) << 1.0 << false;
+            QTest::newRow("circle, width " + w) << width << true << QLineF(150, 320.5, 3, 0) << 1.0 << false;
         }
+        for (const qreal zoom : {1.25, 1.8, 2.4})
+            for (const int width : {1, 2, 5})
+                for (const bool between : {false, true}) {
+                    const QByteArray name = "zoom " + QByteArray::number(zoom) + (between ? " after drawing" : "")
+                                            + ", width " + QByteArray::number(width);
+                    QTest::newRow("steep fractional, " + name)
+                        << width << false << QLineF(184.3, 355.42, 191.17, 346.29) << zoom << between;
+                    QTest::newRow("shallow fractional, " + name)
+                        << width << false << QLineF(320, 500.94, 337.1, 491.1) << zoom << between;
+                    QTest::newRow("circle, " + name) << width << true << QLineF(150, 320.5, 3, 0) << zoom << between;
+                }
     }
 
     void eraseByRedrawingRestoresEveryPixel()
@@ -89,10 +128,17 @@ private Q_SLOTS:
         QFETCH(int, width);
         QFETCH(bool, circle);
         QFETCH(QLineF, shape);
-        Surface surface;
-        surface.fillGrey();
-        surface.canvas->Line(20, 0, 20, 600); // something underneath that the shape does not touch
-        const QImage before = surface.canvas->image();
+        QFETCH(qreal, zoom);
+        QFETCH(bool, zoomedBetween);
+        const auto underneath = [](Surface &surface) {
+            surface.fillGrey();
+            surface.canvas->Line(20, 0, 20, 600); // something underneath that the shape does not touch
+        };
+        Surface surface(zoomedBetween ? 1.0 : zoom);
+        underneath(surface);
+        Surface untouched(zoom);
+        underneath(untouched);
+        const QImage before = untouched.canvas->image();
 
         surface.canvas->DrawWidth(width);
         const auto draw = [&](std::optional<Canvas::Colour> colour) {
@@ -102,9 +148,154 @@ private Q_SLOTS:
                 surface.canvas->Line(shape.x1(), shape.y1(), shape.x2(), shape.y2(), colour);
         };
         draw(std::nullopt);
+        surface.canvas->setZoom(zoom);
         QVERIFY(surface.canvas->image() != before);
         draw(grey);
         QCOMPARE(surface.canvas->image(), before);
+    }
+
+    void zoomedDrawingIsDrawnAnewNotStretched_data()
+    {
+        QTest::addColumn<qreal>("zoom");
+        QTest::newRow("1.25") << 1.25;
+        QTest::newRow("1.8") << 1.8;
+        QTest::newRow("2.4") << 2.4;
+    }
+
+    // Drawn at 1:1 and then zoomed, the raster is what drawing at that zoom gives, every pixel in a colour drawn.
+    void zoomedDrawingIsDrawnAnewNotStretched()
+    {
+        QFETCH(qreal, zoom);
+        const auto draw = [](Canvas &canvas) {
+            canvas.DrawWidth(3);
+            canvas.Line(150, 511, 150, 100);
+            canvas.DrawWidth(5);
+            canvas.Circle(150, 320.5, 3, grey);
+            canvas.DrawWidth(1);
+            canvas.Line(60, 340.5, 770, 340.5);
+            canvas.DrawWidth(2);
+            canvas.Line(320, 500.94, 337.1, 491.1, 0x80000009);
+            canvas.Line(420, 460.94, 401.3, 470.2, 0x0000FF00);
+        };
+        Surface zoomedAfter;
+        draw(*zoomedAfter.canvas);
+        zoomedAfter.canvas->setZoom(zoom);
+        Surface zoomedBefore(zoom);
+        draw(*zoomedBefore.canvas);
+
+        const QImage &raster = zoomedAfter.canvas->image();
+        QCOMPARE(raster.size(), QSize(int(std::ceil(810 * zoom)), int(std::ceil(600 * zoom))));
+        QCOMPARE(raster.devicePixelRatio(), zoom);
+        QCOMPARE(raster, zoomedBefore.canvas->image());
+        const std::set<QRgb> drawn{0, qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(0xC0, 0xC0, 0xC0), qRgb(0, 255, 0)};
+        for (int y = 0; y < raster.height(); ++y)
+            for (int x = 0; x < raster.width(); ++x)
+                if (!drawn.contains(raster.pixel(x, y)))
+                    QFAIL(qPrintable(QStringLiteral("blended pixel %1 at %2, %3").arg(raster.pixel(x, y), 0, 16).arg(x).arg(y)));
+    }
+
+    void forgetsOnlyWhatIsPaintedOver_data()
+    {
+        QTest::addColumn<Drawing>("drawing");
+        QTest::addColumn<int>("kept"); // after the last operation
+        const auto band = [](Canvas &c, double left, double right) {
+            c.DrawWidth(4);
+            for (double y = 579; y >= 83; y -= 4)
+                c.Line(left, y, right, y, grey);
+        };
+        const auto picture = [](Canvas &c) {
+            c.DrawWidth(3);
+            c.Line(150, 511, 150, 100);
+            c.Circle(80, 340.5, 5);
+            c.DrawWidth(2);
+            c.Line(184.3, 355.42, 191.17, 346.29, 0x80000009);
+        };
+        QTest::newRow("a band over a picture") << Drawing([=](Canvas &c) {
+            picture(c);
+            band(c, 50, 800);
+        }) << 125;
+        QTest::newRow("a second band over the first") << Drawing([=](Canvas &c) {
+            band(c, 50, 800);
+            picture(c);
+            band(c, 50, 800);
+        }) << 125;
+        QTest::newRow("a band that leaves the circle's edge") << Drawing([=](Canvas &c) {
+            picture(c);
+            band(c, 77, 800); // the circle reaches left to x = 73.5
+        }) << 126;
+        QTest::newRow("a line across the band's edge") << Drawing([=](Canvas &c) {
+            c.DrawWidth(2);
+            c.Line(60, 75, 200, 90);
+            band(c, 50, 800); // the band's top is at y = 81
+        }) << 126;
+        QTest::newRow("a mark just below a wide bar drawn later") << Drawing([](Canvas &c) {
+            c.DrawWidth(1);
+            c.Line(200, 303, 260, 303); // the bar covers y 297.5 to 302.5
+            c.DrawWidth(5);
+            c.Line(100, 300, 400, 300);
+        }) << 2;
+        QTest::newRow("the same shape again, in another colour") << Drawing([](Canvas &c) {
+            c.DrawWidth(2);
+            c.Line(184.3, 355.42, 191.17, 346.29);
+            c.Line(300, 300, 310, 307);
+            c.Line(184.3, 355.42, 191.17, 346.29, grey);
+        }) << 2;
+        QTest::newRow("the same line at another width") << Drawing([](Canvas &c) {
+            c.DrawWidth(3);
+            c.Line(184.3, 355.42, 191.17, 346.29);
+            c.DrawWidth(2);
+            c.Line(184.3, 355.42, 191.17, 346.29, grey);
+        }) << 2;
+        QTest::newRow("the same line in twips") << Drawing([](Canvas &c) {
+            c.Line(150, 150, 300, 150);
+            c.ScaleMode(1);
+            c.Line(150, 150, 300, 150);
+        }) << 2;
+        QTest::newRow("diagonal strokes cover nothing") << Drawing([](Canvas &c) {
+            c.DrawWidth(2);
+            c.Line(300, 300, 310, 307);
+            c.DrawWidth(5);
+            for (double x = 250; x < 350; x += 3)
+                c.Line(x, 250, x + 100, 350.5, grey);
+        }) << 35;
+        QTest::newRow("wholly outside the area") << Drawing([](Canvas &c) {
+            c.DrawWidth(5);
+            c.Line(-100, -100, -10, -40);
+            c.Circle(900, 300, 20);
+        }) << 0;
+    }
+
+    // What is kept, replayed at any zoom, gives exactly the raster of every operation replayed.
+    void forgetsOnlyWhatIsPaintedOver()
+    {
+        QFETCH(Drawing, drawing);
+        QFETCH(int, kept);
+        Surface surface;
+        std::vector<CanvasOp> ops{{.kind = CanvasOp::ScaleMode, .value = 3}};
+        surface.canvas->setRecorder(&ops);
+        drawing(*surface.canvas);
+        surface.canvas->setRecorder(nullptr);
+
+        CanvasHistory history(QRectF(0, 0, 810, 600));
+        CanvasPainter settings;
+        for (const CanvasOp &op : ops) {
+            if (op.kind == CanvasOp::Line || op.kind == CanvasOp::Circle)
+                history.add(op, settings);
+            else
+                settings.track(op);
+        }
+        history.forgetPaintedOver();
+        QCOMPARE(int(history.entries().size()), kept);
+        for (const qreal zoom : {1.0, 1.25, 1.8, 2.4, 4.8}) {
+            QImage raster(int(std::ceil(810 * zoom - 1e-6)), int(std::ceil(600 * zoom - 1e-6)),
+                          QImage::Format_ARGB32_Premultiplied);
+            raster.setDevicePixelRatio(zoom);
+            raster.fill(Qt::transparent);
+            QPainter painter(&raster);
+            history.replay(painter);
+            painter.end();
+            QVERIFY2(raster == replayed(ops, zoom), qPrintable(QStringLiteral("zoom %1").arg(zoom)));
+        }
     }
 
     void colours_data()
@@ -227,6 +418,24 @@ private Q_SLOTS:
         surface.canvas->Line(300, 300, 310, 305);
         QTRY_VERIFY(!painted.isEmpty());
         QVERIFY2(QRect(290, 290, 30, 30).contains(painted.boundingRect()), "repainted more than the line");
+    }
+
+    // The axis drawn again over itself, as a run does at every step, changes no pixel and costs no repaint.
+    void redrawingWhatIsThereRepaintsNothing()
+    {
+        Surface surface(1.8);
+        surface.window.resize(1458, 1080);
+        surface.canvas->setGeometry(0, 0, 1458, 1080);
+        surface.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&surface.window));
+        surface.canvas->Line(100, 340.5, 770, 340.5);
+        QTest::qWait(50);
+        PaintSpy spy(surface.canvas);
+        surface.canvas->Line(100, 340.5, 770, 340.5);
+        surface.canvas->Line(300, 200, 300.5, 200); // and a point that does change
+        QTRY_VERIFY(!spy.painted.isEmpty());
+        QTest::qWait(50);
+        QVERIFY2(spy.painted.boundingRect().width() < 20, "repainted the unchanged axis");
     }
 
     void onePixelAxisLinesMatchThePainter_data()

@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -216,6 +217,56 @@ private Q_SLOTS:
         QCOMPARE(resultants, 11);
     }
 
+    void resultInTheDrawingsDescription_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("distance");
+        QTest::addColumn<double>("frequency");
+        QTest::addColumn<QString>("extrema");
+        QTest::newRow("starting values") << "nUr" << "1" << 200.0 << 1.0 << "Maximum je v bodě 5, minima v bodech 3 a 7.";
+        QTest::newRow("frequency 2") << "nUr" << "2" << 200.0 << 2.0 << "Maximum je v bodě 5, minima v bodech 2, 4, 6 a 8.";
+        QTest::newRow("frequency 0: all alike") << "nUr" << "0" << 200.0 << 0.0 << "Všechny úsečky jsou stejně dlouhé.";
+        QTest::newRow("distance 100: no minimum") << "nVzdalenost" << "100" << 100.0 << 1.0 << "Maximum je v bodě 5.";
+    }
+
+    // One sentence per point, lowest first, with the length of the bar the run drew, in whole pixels.
+    void resultInTheDrawingsDescription()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(double, distance);
+        QFETCH(double, frequency);
+        QFETCH(QString, extrema);
+        ShownWindow shown;
+        setFieldText(shown.window->findChild<QLineEdit *>(field), text);
+        QAccessibleInterface *drawing = QAccessible::queryAccessibleInterface(shown.window->canvas);
+        const QString before = drawing->text(QAccessible::Description);
+        QVERIFY(!before.contains(QStringLiteral("Bod ")));
+        shown.start();
+        shown.ops.clear();
+        shown.start(); // the second run's result replaces the first's
+        const QString description = drawing->text(QAccessible::Description);
+        QVERIFY(description.startsWith(before));
+
+        static const QRegularExpression sentence(QStringLiteral("Bod (\\d+): (\\d+) (pixel|pixely|pixelů)(, maximum|, minimum)?\\."));
+        QList<int> points;
+        QList<long> lengths;
+        for (const QRegularExpressionMatch &match : sentence.globalMatch(description)) {
+            points << match.captured(1).toInt();
+            lengths << match.captured(2).toLong();
+        }
+        QCOMPARE(points, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+        const QList<double> drawn = barLengths(shown.ops);
+        const QList<double> expected = expectedBars(distance, frequency, 40);
+        QCOMPARE(drawn.size(), 11);
+        for (int i = 0; i < 11; ++i) {
+            QCOMPARE(lengths[i], std::lround(drawn[i]));
+            QCOMPARE(lengths[i], std::lround(expected[i]));
+        }
+        QVERIFY2(description.endsWith(extrema), qPrintable(description));
+    }
+
     void hintIsCoveredByTheBand()
     {
         ShownWindow shown;
@@ -258,6 +309,78 @@ private Q_SLOTS:
         // Input reaches the window again once the run is over.
         QTest::keyClick(bar, Qt::Key_End);
         QCOMPARE(shown.window->nSpomaleni->text(), QStringLiteral("10"));
+    }
+
+    void resizeDuringARunKeepsItsPicture_data()
+    {
+        QTest::addColumn<QList<QSize>>("sizes"); // the window's sizes in turn, one at each turn of the event loop
+        QTest::newRow("to 1.8") << QList<QSize>{{1458, 1080}};
+        QTest::newRow("to 1.25") << QList<QSize>{{1100, 750}};
+        QTest::newRow("to 2.4, then back to 1:1") << QList<QSize>{{1944, 1440}, {810, 600}};
+        QTest::newRow("to 1.8 on a wide screen, then 1.25") << QList<QSize>{{1920, 1080}, {1100, 750}};
+    }
+
+    // The run goes on as if nothing happened, and ends in exactly the picture of a run at the last size.
+    void resizeDuringARunKeepsItsPicture()
+    {
+        QFETCH(QList<QSize>, sizes);
+        QImage expected;
+        std::vector<CanvasOp> expectedOps;
+        {
+            ShownWindow undisturbed;
+            undisturbed.window->resize(sizes.last());
+            undisturbed.start();
+            expected = undisturbed.window->canvas->image();
+            expectedOps = undisturbed.ops;
+        }
+        ShownWindow shown;
+        shown.window->pacer().setCountDuration(std::chrono::nanoseconds(4)); // a run of a tenth of a second: several turns
+        std::vector<size_t> drawnAtResize;
+        QTimer resizer;
+        connect(&resizer, &QTimer::timeout, [&] {
+            if (shown.window->pacer().isRunning() && drawnAtResize.size() < size_t(sizes.size())) {
+                drawnAtResize.push_back(shown.ops.size());
+                shown.window->resize(sizes[qsizetype(drawnAtResize.size() - 1)]);
+            }
+        });
+        resizer.start(0);
+        shown.start();
+        resizer.stop();
+        QCOMPARE(drawnAtResize.size(), size_t(sizes.size()));
+        for (const size_t drawn : drawnAtResize)
+            QVERIFY(drawn > 130 && drawn < expectedOps.size() - 100); // after the apparatus, before the last point
+        QVERIFY(shown.errors.empty());
+        QCOMPARE(shown.window->q, 101.0);
+        QVERIFY(shown.window->nZdroj->isVisible());
+        QVERIFY(shown.ops == expectedOps);
+        QCOMPARE(shown.window->canvas->image(), expected);
+    }
+
+    // F11 and Esc change the window during a run; every other key stays ignored.
+    void fullScreenKeysDuringARun()
+    {
+        ShownWindow shown;
+        QScrollBar *bar = shown.window->HScroll1;
+        bool wentFullScreen = false;
+        QTimer::singleShot(0, this, [&] {
+            QVERIFY(shown.window->pacer().isRunning());
+            QTest::keyClick(shown.window->cmdStart, Qt::Key_F11);
+            wentFullScreen = shown.window->isFullScreen();
+            QTest::keyClick(shown.window->cmdStart, Qt::Key_Space);
+            bar->setFocus();
+            QTest::keyClick(bar, Qt::Key_End);
+            QTest::keyClick(bar, Qt::Key_Escape);
+            QVERIFY(shown.window->pacer().isRunning());
+        });
+        shown.start();
+        QVERIFY(wentFullScreen);
+        QVERIFY(!shown.window->isFullScreen());
+        QCOMPARE(bar->value(), 1);
+        QCOMPARE(shown.window->nSpomaleni->text(), QStringLiteral("1"));
+        QCOMPARE(std::count_if(shown.ops.begin(), shown.ops.end(),
+                               [](const CanvasOp &op) { return op.kind == CanvasOp::ScaleMode; }),
+                 1);
+        QCOMPARE(shown.window->q, 101.0);
     }
 
     void closeRequestEndsARun()

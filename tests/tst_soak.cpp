@@ -3,6 +3,7 @@
 #include "testsupport.h"
 
 #include <QImage>
+#include <QPainter>
 
 namespace {
 // Runs in a row; KESTROVA_SOAK_RUNS lowers it where a run is slow (the sanitizer build).
@@ -14,7 +15,8 @@ int soakRuns()
 }
 }
 
-// Many runs in one process: each leaves exactly the picture of the first, with the same drawing behind it.
+// Many runs in one process: each leaves exactly the picture of the first, with the same drawing behind it, and
+// the canvas keeps no more of its operations than one run draws.
 class TestSoak : public QObject
 {
     Q_OBJECT
@@ -39,8 +41,26 @@ private Q_SLOTS:
             QVERIFY2(shown.ops == firstOps, qPrintable(QStringLiteral("run %1 drew differently").arg(run)));
             QVERIFY2(shown.window->canvas->image() == first,
                      qPrintable(QStringLiteral("run %1 left a different picture").arg(run)));
+            QVERIFY2(shown.window->canvas->history().entries().size() < firstOps.size(),
+                     qPrintable(QStringLiteral("run %1: %2 operations kept")
+                                    .arg(run)
+                                    .arg(shown.window->canvas->history().entries().size())));
         }
         QVERIFY(shown.window->isVisible());
+
+        // Zoomed now, it shows what one run draws at that zoom.
+        constexpr qreal zoom = 1.8;
+        const qreal scale = zoom * shown.window->devicePixelRatioF();
+        QImage oneRun((QSizeF(SpomalenaAnimace::clientSize) * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
+        oneRun.setDevicePixelRatio(scale);
+        oneRun.fill(Qt::transparent);
+        QPainter painter(&oneRun);
+        CanvasPainter state;
+        for (const CanvasOp &op : firstOps)
+            state.apply(painter, op, QRectF(QPointF(0, 0), SpomalenaAnimace::clientSize));
+        painter.end();
+        shown.window->resize(SpomalenaAnimace::clientSize * zoom);
+        QCOMPARE(shown.window->canvas->image(), oneRun);
     }
 };
 

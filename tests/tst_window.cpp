@@ -1,14 +1,20 @@
 // SPDX-FileCopyrightText: 2026 Kestrova developers <vyvojari@kestrova.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "accessibility.h"
 #include "errorreport.h"
 #include "testsupport.h"
 
+#include <cmath>
+
 #include <QAccessible>
+#include <QPointer>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyleOptionSlider>
@@ -40,7 +46,7 @@ QRgb backgroundOf(const QWidget *control)
     return control->palette().color(role).rgba();
 }
 
-QPoint sliderCentre(QScrollBar *bar)
+QStyleOptionSlider sliderOption(QScrollBar *bar)
 {
     QStyleOptionSlider option;
     option.initFrom(bar);
@@ -52,7 +58,43 @@ QPoint sliderCentre(QScrollBar *bar)
     option.singleStep = bar->singleStep();
     option.pageStep = bar->pageStep();
     option.subControls = QStyle::SC_All;
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar).center();
+    return option;
+}
+
+QRect scrollBarPart(QScrollBar *bar, QStyle::SubControl part)
+{
+    const QStyleOptionSlider option = sliderOption(bar);
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
+}
+
+QPoint sliderCentre(QScrollBar *bar)
+{
+    return scrollBarPart(bar, QStyle::SC_ScrollBarSlider).center();
+}
+
+struct Laid
+{
+    QPointer<QWidget> control;
+    QRect geometry;
+    QFont font;
+    bool ownFont;
+};
+
+// Every control with its geometry and font as they are now.
+std::vector<Laid> layoutOf(QWidget *window)
+{
+    std::vector<Laid> laid;
+    for (QWidget *control : window->findChildren<QWidget *>())
+        if (!control->isWindow())
+            laid.push_back({control, control->geometry(), control->font(), control->testAttribute(Qt::WA_SetFont)});
+    return laid;
+}
+
+// Sets the window's size and lets the window system report it back, as a window manager's resize does.
+void resizeWindow(QWidget *window, QSize size)
+{
+    window->resize(size);
+    QCoreApplication::processEvents();
 }
 }
 
@@ -180,15 +222,22 @@ private Q_SLOTS:
     {
         QTest::addColumn<Qt::Key>("key");
         QTest::addColumn<QStringList>("cycle");
-        QTest::newRow("Tab") << Qt::Key_Tab << QStringList{"cmdKonec", "HScroll1", "cmdStart", "cmdKonec"};
-        QTest::newRow("Backtab") << Qt::Key_Backtab << QStringList{"HScroll1", "cmdKonec", "cmdStart", "HScroll1"};
+        QTest::addColumn<QSize>("windowSize");
+        for (const QSize size : {QSize(810, 600), QSize(1458, 1080)}) {
+            const QByteArray at = size == QSize(810, 600) ? "" : " at 1.8";
+            QTest::newRow("Tab" + at) << Qt::Key_Tab << QStringList{"cmdKonec", "HScroll1", "cmdStart", "cmdKonec"} << size;
+            QTest::newRow("Backtab" + at) << Qt::Key_Backtab << QStringList{"HScroll1", "cmdKonec", "cmdStart", "HScroll1"}
+                                          << size;
+        }
     }
 
     void focusAndTabCycle()
     {
         QFETCH(Qt::Key, key);
         QFETCH(QStringList, cycle);
+        QFETCH(QSize, windowSize);
         ShownWindow shown;
+        resizeWindow(shown.window.get(), windowSize);
         QTRY_COMPARE(QApplication::focusWidget(), shown.window->cmdStart);
         for (const QString &next : cycle) {
             QTest::keyClick(QApplication::focusWidget(), key);
@@ -203,6 +252,123 @@ private Q_SLOTS:
         QTest::keyClick(shown.window->cmdStart, Qt::Key_Space);
         QCOMPARE(shown.window->q, 101.0);
         QVERIFY(shown.window->nClona->isVisible());
+    }
+
+    void scaledLayout_data()
+    {
+        QTest::addColumn<QSize>("windowSize");
+        QTest::addColumn<qreal>("scale");
+        QTest::addColumn<QPoint>("origin");
+        QTest::newRow("1.25, room to the sides") << QSize(1100, 750) << 1.25 << QPoint(43, 0);
+        QTest::newRow("1.8") << QSize(1458, 1080) << 1.8 << QPoint(0, 0);
+        QTest::newRow("1.8 on a wide screen") << QSize(1920, 1080) << 1.8 << QPoint(231, 0);
+        QTest::newRow("1.8, room above and below") << QSize(1458, 1300) << 1.8 << QPoint(0, 110);
+        QTest::newRow("2.4") << QSize(1944, 1440) << 2.4 << QPoint(0, 0);
+        QTest::newRow("wider only: 1:1, centred") << QSize(1000, 600) << 1.0 << QPoint(95, 0);
+    }
+
+    // Every control, its font and the drawing s times larger, centred; the margin in the window's grey.
+    void scaledLayout()
+    {
+        QFETCH(QSize, windowSize);
+        QFETCH(qreal, scale);
+        QFETCH(QPoint, origin);
+#ifdef Q_OS_WIN
+        if (!QRect(QPoint(), QGuiApplication::primaryScreen()->size()).contains(QRect(QPoint(), windowSize)))
+            QSKIP("Windows keeps a window within its screen");
+#endif
+        ShownWindow shown;
+        const std::vector<Laid> atOne = layoutOf(shown.window.get());
+        QVERIFY(atOne.size() >= 24);
+        QScrollBar *bar = shown.window->HScroll1;
+        const int arrowAtOne = scrollBarPart(bar, QStyle::SC_ScrollBarAddLine).width(); // as wide as the style makes it
+        resizeWindow(shown.window.get(), windowSize);
+        QCOMPARE(shown.window->size(), windowSize);
+
+        for (const Laid &laid : atOne) {
+            QWidget *control = laid.control;
+            const QString name = control->objectName();
+            const QPointF offset = control->parentWidget() == shown.window.get() ? QPointF(origin) : QPointF();
+            const QRectF expected(QPointF(laid.geometry.topLeft()) * scale + offset, QSizeF(laid.geometry.size()) * scale);
+            const QRect actual = control->geometry();
+            QVERIFY2(std::fabs(actual.left() - expected.left()) <= 1 && std::fabs(actual.top() - expected.top()) <= 1
+                         && std::fabs(actual.width() - expected.width()) <= 1
+                         && std::fabs(actual.height() - expected.height()) <= 1,
+                     qPrintable(QStringLiteral("%1 at %2, %3 %4×%5").arg(name).arg(actual.x()).arg(actual.y())
+                                    .arg(actual.width()).arg(actual.height())));
+            const QFont font = control->font();
+            QVERIFY2(qFuzzyCompare(font.pointSizeF(), laid.font.pointSizeF() * scale), qPrintable(name));
+            QCOMPARE(font.family(), laid.font.family());
+            QCOMPARE(font.bold(), laid.font.bold());
+            if (auto *box = qobject_cast<QLineEdit *>(control); box && box->focusPolicy() == Qt::ClickFocus)
+                QVERIFY2(QFontMetrics(font).horizontalAdvance(box->text()) <= box->width(), qPrintable(name));
+        }
+
+        const Canvas &canvas = *shown.window->canvas;
+        QCOMPARE(canvas.zoom(), scale);
+        QCOMPARE(canvas.geometry(), QRect(origin, (QSizeF(SpomalenaAnimace::clientSize) * scale).toSize()));
+
+        // Assistive technology sees the controls where they are shown.
+        for (QWidget *control : {static_cast<QWidget *>(shown.window->cmdStart), static_cast<QWidget *>(shown.window->HScroll1)}) {
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+            QCOMPARE(accessible->rect(), QRect(control->mapToGlobal(QPoint(0, 0)), control->size()));
+        }
+
+        // The scroll bar's buttons grow with it.
+        QVERIFY(std::abs(scrollBarPart(bar, QStyle::SC_ScrollBarAddLine).width() - arrowAtOne * scale) <= 1.5);
+        QVERIFY(std::abs(scrollBarPart(bar, QStyle::SC_ScrollBarSubLine).width() - arrowAtOne * scale) <= 1.5);
+
+        const QImage screen = shown.window->grab().toImage();
+        if (origin.x() > 0)
+            QCOMPARE(screen.pixel(origin.x() / 2, windowSize.height() / 2), grey);
+        if (origin.y() > 0)
+            QCOMPARE(screen.pixel(windowSize.width() / 2, origin.y() / 2), grey);
+    }
+
+    void neverSmallerThanItsLayout()
+    {
+        ShownWindow shown;
+        resizeWindow(shown.window.get(), QSize(400, 300));
+        QCOMPARE(shown.window->size(), SpomalenaAnimace::clientSize);
+        QCOMPARE(shown.window->cmdStart->geometry(), QRect(584, 16, 73, 27));
+    }
+
+    // Larger and back: the window looks exactly as it did at start.
+    void backToItsSizeAsAtStart()
+    {
+        ShownWindow shown;
+        const QImage atStart = shown.window->grab().toImage();
+        const std::vector<Laid> atOne = layoutOf(shown.window.get());
+        resizeWindow(shown.window.get(), QSize(1458, 1080));
+        resizeWindow(shown.window.get(), SpomalenaAnimace::clientSize);
+        for (const Laid &laid : atOne) {
+            QCOMPARE(laid.control->geometry(), laid.geometry);
+            QCOMPARE(laid.control->font(), laid.font);
+            QCOMPARE(laid.control->testAttribute(Qt::WA_SetFont), laid.ownFont);
+        }
+        QCOMPARE(shown.window->grab().toImage(), atStart);
+    }
+
+    void fullScreenKeys_data()
+    {
+        QTest::addColumn<QList<Qt::Key>>("keys");
+        QTest::addColumn<bool>("fullScreen");
+        QTest::newRow("F11") << QList<Qt::Key>{Qt::Key_F11} << true;
+        QTest::newRow("F11 again leaves") << QList<Qt::Key>{Qt::Key_F11, Qt::Key_F11} << false;
+        QTest::newRow("Esc leaves") << QList<Qt::Key>{Qt::Key_F11, Qt::Key_Escape} << false;
+        QTest::newRow("Esc alone does nothing") << QList<Qt::Key>{Qt::Key_Escape} << false;
+    }
+
+    void fullScreenKeys()
+    {
+        QFETCH(QList<Qt::Key>, keys);
+        QFETCH(bool, fullScreen);
+        ShownWindow shown;
+        QTRY_COMPARE(QApplication::focusWidget(), shown.window->cmdStart);
+        for (const Qt::Key key : keys)
+            QTest::keyClick(QApplication::focusWidget(), key);
+        QCOMPARE(shown.window->isFullScreen(), fullScreen);
+        QCOMPARE(QApplication::focusWidget(), shown.window->cmdStart);
     }
 
     void formLoad()
@@ -315,26 +481,36 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("name");
+        QTest::addColumn<QAccessible::Role>("role");
         QTest::addColumn<bool>("described");
-        QTest::newRow("Start") << "cmdStart" << "Start" << true;
-        QTest::newRow("KONEC") << "cmdKonec" << "Konec" << true;
-        QTest::newRow("scroll bar") << "HScroll1" << "Zpomalení animace" << true;
-        QTest::newRow("address") << "nAdresa" << "Webová adresa" << false;
-        QTest::newRow("hint") << "Label2" << "Klikněte na tlačítko Start" << false;
-        QTest::newRow("drawing") << "canvas" << "Kresba pokusu" << true;
-        QTest::newRow("caption") << "nSoučet" << "Součet radiusvektorů" << true;
+        QTest::newRow("window: a frame named by its title")
+            << "SpomalenaAnimace" << "Detail Animace spomalené" << QAccessible::Window << true;
+        QTest::newRow("Start") << "cmdStart" << "Start" << QAccessible::Button << true;
+        QTest::newRow("KONEC") << "cmdKonec" << "Konec" << QAccessible::Button << true;
+        QTest::newRow("scroll bar") << "HScroll1" << "Zpomalení animace" << QAccessible::ScrollBar << true;
+        QTest::newRow("address") << "nAdresa" << "Webová adresa" << QAccessible::EditableText << true;
+        QTest::newRow("hint") << "Label2" << "Klikněte na tlačítko Start" << QAccessible::StaticText << false;
+        QTest::newRow("title") << "labTitul" << QString::fromUtf8("Současný let fotonu možnými trasami a jeho dopad na "
+                                                                 "vybrané body detektoru")
+                               << QAccessible::StaticText << false;
+        QTest::newRow("hidden label") << "labRoztec" << "Rozteč děr" << QAccessible::StaticText << false;
+        QTest::newRow("drawing: a picture") << "canvas" << "Kresba pokusu" << QAccessible::Graphic << true;
+        QTest::newRow("caption") << "nSoučet" << "Součet radiusvektorů" << QAccessible::EditableText << true;
     }
 
     void accessibleNames()
     {
         QFETCH(QString, control);
         QFETCH(QString, name);
+        QFETCH(QAccessible::Role, role);
         QFETCH(bool, described);
         ShownWindow shown;
-        QAccessibleInterface *accessible =
-            QAccessible::queryAccessibleInterface(shown.window->findChild<QWidget *>(control));
+        QWidget *widget = control == shown.window->objectName() ? shown.window.get()
+                                                                : shown.window->findChild<QWidget *>(control);
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
         QVERIFY(accessible);
         QCOMPARE(accessible->text(QAccessible::Name), name);
+        QCOMPARE(accessible->role(), role);
         QCOMPARE(!accessible->text(QAccessible::Description).isEmpty(), described);
     }
 
@@ -348,6 +524,147 @@ private Q_SLOTS:
             QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
             QVERIFY2(!accessible->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(control->objectName()));
         }
+    }
+
+    void enterOnAFocusedStart_data()
+    {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<bool>("autoRepeat");
+        QTest::addColumn<bool>("duringARun");
+        QTest::addColumn<int>("runs");
+        QTest::newRow("Return") << Qt::Key_Return << Qt::KeyboardModifiers() << false << false << 1;
+        QTest::newRow("Enter on the keypad") << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier) << false
+                                             << false << 1;
+        QTest::newRow("a held key presses once") << Qt::Key_Return << Qt::KeyboardModifiers() << true << false << 0;
+        QTest::newRow("Ctrl+Return") << Qt::Key_Return << Qt::KeyboardModifiers(Qt::ControlModifier) << false << false
+                                     << 0;
+        QTest::newRow("Return during a run is ignored") << Qt::Key_Return << Qt::KeyboardModifiers() << false << true
+                                                        << 1;
+    }
+
+    void enterOnAFocusedStart()
+    {
+        QFETCH(Qt::Key, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(bool, autoRepeat);
+        QFETCH(bool, duringARun);
+        QFETCH(int, runs);
+        ShownWindow shown;
+        QTRY_COMPARE(QApplication::focusWidget(), shown.window->cmdStart);
+        const auto press = [&] {
+            QKeyEvent down(QEvent::KeyPress, key, modifiers, QString(), autoRepeat);
+            QKeyEvent up(QEvent::KeyRelease, key, modifiers, QString(), autoRepeat);
+            QApplication::sendEvent(shown.window->cmdStart, &down);
+            QApplication::sendEvent(shown.window->cmdStart, &up);
+        };
+        if (duringARun) {
+            QTimer::singleShot(0, this, press);
+            shown.start();
+        } else {
+            press();
+        }
+        const auto started = std::count_if(shown.ops.begin(), shown.ops.end(),
+                                           [](const CanvasOp &op) { return op.kind == CanvasOp::ScaleMode; });
+        QCOMPARE(started, runs);
+        QCOMPARE(shown.window->nClona->isVisible(), runs > 0);
+    }
+
+    void enterOnAFocusedKonecEndsTheProgram_data()
+    {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::newRow("Return") << Qt::Key_Return;
+        QTest::newRow("Enter") << Qt::Key_Enter;
+    }
+
+    void enterOnAFocusedKonecEndsTheProgram()
+    {
+        QFETCH(Qt::Key, key);
+        ShownWindow shown;
+        shown.window->cmdKonec->setFocus();
+        const int status = shown.exec([&] { QTest::keyClick(shown.window->cmdKonec, key); });
+        QCOMPARE(status, 0);
+        QVERIFY(!shown.window->isVisible());
+    }
+
+    void aRunIsBusyAndCoversTheHint_data()
+    {
+        QTest::addColumn<QString>("spacing");
+        QTest::addColumn<bool>("completes");
+        QTest::newRow("a run that completes") << "40" << true;
+        QTest::newRow("a run that ends in a run-time error") << "čtyřicet" << false;
+    }
+
+    void aRunIsBusyAndCoversTheHint()
+    {
+        QFETCH(QString, spacing);
+        QFETCH(bool, completes);
+        ShownWindow shown;
+        setFieldText(shown.window->nRd, spacing);
+        QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(shown.window.get());
+        QAccessibleInterface *hint = QAccessible::queryAccessibleInterface(shown.window->Label2);
+        QAccessibleInterface *title = QAccessible::queryAccessibleInterface(shown.window->labTitul);
+        QAccessibleInterface *start = QAccessible::queryAccessibleInterface(shown.window->cmdStart);
+        const QString idle = start->text(QAccessible::Description);
+        QVERIFY(!frame->state().busy);
+        QVERIFY(!hint->state().invisible);
+
+        std::optional<bool> busy, hintHidden;
+        QString running;
+        QObject during; // no later than the run: an error ends the run before the event loop turns
+        QTimer::singleShot(0, &during, [&] {
+            busy = frame->state().busy;
+            hintHidden = hint->state().invisible;
+            running = start->text(QAccessible::Description);
+        });
+        shown.start();
+        QCOMPARE(shown.errors.size(), completes ? size_t(0) : size_t(1));
+        if (completes) { // an error ends the run before its first turn of the event loop
+            QCOMPARE(busy, std::optional<bool>(true));
+            QCOMPARE(hintHidden, std::optional<bool>(true));
+            QVERIFY(running != idle);
+        }
+        QVERIFY(!frame->state().busy);
+        QVERIFY(hint->state().invisible); // the band stays over it
+        QVERIFY(!title->state().invisible);
+        const QString after = start->text(QAccessible::Description);
+        QCOMPARE(after.startsWith(QStringLiteral("Animace doběhla.")), completes);
+        if (completes)
+            QVERIFY(after.contains(QStringLiteral("Maximum je v bodě 5, minima v bodech 3 a 7.")));
+        else
+            QCOMPARE(after, idle);
+    }
+
+    void resultInWords_data()
+    {
+        QTest::addColumn<QList<double>>("probabilities");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("nouns after 0 to 5, rounding")
+            << QList<double>{0.4, 1.2, 3.4, 4.49, 5}
+            << "Bod 1: 0 pixelů. Bod 2: 1 pixel. Bod 3: 3 pixely. Bod 4: 4 pixely. Bod 5: 5 pixelů, maximum. "
+               "Maximum je v bodě 5.";
+        QTest::newRow("22 and 2") << QList<double>{22, 2} << "Bod 1: 22 pixelů, maximum. Bod 2: 2 pixely. Maximum je v bodě 1.";
+        QTest::newRow("two maxima, a minimum between, none at the ends")
+            << QList<double>{160, 20, 159.6, 80, 70}
+            << "Bod 1: 160 pixelů, maximum. Bod 2: 20 pixelů, minimum. Bod 3: 160 pixelů, maximum. Bod 4: 80 pixelů. "
+               "Bod 5: 70 pixelů. Maxima jsou v bodech 1 a 3, minimum v bodě 2.";
+        QTest::newRow("three minima") << QList<double>{5, 1, 5, 1, 5, 1, 9}
+                                      << "Bod 1: 5 pixelů. Bod 2: 1 pixel, minimum. Bod 3: 5 pixelů. Bod 4: 1 pixel, "
+                                         "minimum. Bod 5: 5 pixelů. Bod 6: 1 pixel, minimum. Bod 7: 9 pixelů, maximum. "
+                                         "Maximum je v bodě 7, minima v bodech 2, 4 a 6.";
+        QTest::newRow("alike once rounded") << QList<double>{160.2, 159.8, 160}
+                                            << "Bod 1: 160 pixelů. Bod 2: 160 pixelů. Bod 3: 160 pixelů. "
+                                               "Všechny úsečky jsou stejně dlouhé.";
+        QTest::newRow("halves round up") << QList<double>{12.5, 0.5}
+                                         << "Bod 1: 13 pixelů, maximum. Bod 2: 1 pixel. Maximum je v bodě 1.";
+    }
+
+    void resultInWords()
+    {
+        QFETCH(QList<double>, probabilities);
+        QFETCH(QString, words);
+        const QString text = accessibility::resultInWords({probabilities.begin(), probabilities.end()});
+        QCOMPARE(text.mid(text.indexOf(QStringLiteral("Bod 1:"))), words);
     }
 
     void keyboardAlone()

@@ -7,6 +7,7 @@
 //   xwin iconify WINDOW  minimises it: unmapped, WM_STATE Iconic
 //   xwin restore WINDOW  restores it: WM_STATE Normal, mapped and raised
 //   xwin cover WINDOW    lays another window over it, prints "covered" once that is shown, removes it at end of input
+//   xwin maximise WINDOW asks the window manager to maximise it, as a title bar's maximise button does
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -18,7 +19,7 @@
 namespace {
 int usage()
 {
-    std::fputs("usage: xwin close|hints|iconify|restore|cover WINDOW\n", stderr);
+    std::fputs("usage: xwin close|hints|iconify|restore|cover|maximise WINDOW\n", stderr);
     return 2;
 }
 
@@ -38,16 +39,34 @@ void setWmState(Display *display, Window window, long state)
                     reinterpret_cast<const unsigned char *>(data), 2);
 }
 
-int sendClose(Display *display, Window window)
+XEvent clientMessage(Display *display, Window window, const char *type)
 {
     XEvent event{};
     event.xclient.type = ClientMessage;
     event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.message_type = XInternAtom(display, type, False);
     event.xclient.format = 32;
+    return event;
+}
+
+int sendClose(Display *display, Window window)
+{
+    XEvent event = clientMessage(display, window, "WM_PROTOCOLS");
     event.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
     event.xclient.data.l[1] = CurrentTime;
     XSendEvent(display, window, False, NoEventMask, &event);
+    XSync(display, False);
+    return 0;
+}
+
+int askToMaximise(Display *display, Window window)
+{
+    XEvent event = clientMessage(display, window, "_NET_WM_STATE");
+    event.xclient.data.l[0] = 1; // add
+    event.xclient.data.l[1] = long(XInternAtom(display, "_NET_WM_STATE_MAXIMIZED_VERT", False));
+    event.xclient.data.l[2] = long(XInternAtom(display, "_NET_WM_STATE_MAXIMIZED_HORZ", False));
+    event.xclient.data.l[3] = 1; // from an application
+    XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
     XSync(display, False);
     return 0;
 }
@@ -128,6 +147,8 @@ int main(int argc, char **argv)
         XSync(display, False);
     } else if (!std::strcmp(command, "cover")) {
         status = cover(display, window);
+    } else if (!std::strcmp(command, "maximise")) {
+        status = askToMaximise(display, window);
     } else {
         status = usage();
     }

@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers <vyvojari@kestrova.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+class QWidget;
+
+// What assistive technology (a screen reader, over AT-SPI or UI Automation) learns beyond Qt's own view of the
+// widgets: the main window is a frame named by its title that can be busy, the drawing is a picture, and a label
+// of the window that the drawing has covered is no longer shown.
+namespace accessibility {
+
+// Installs those views; once is enough, before the window is built.
+void install();
+
+// Marks the window busy or not and announces a change: a state-change event, and on Linux the AT-SPI
+// state-changed:busy signal, which Qt's own bridge does not send.
+void setBusy(QWidget *window, bool busy);
+bool isBusy(const QWidget *window);
+
+// The label lies beneath the drawing from now on: it is reported as not shown, and that is announced.
+void setCovered(QWidget *label);
+bool isCovered(const QWidget *label);
+
+// The eleven probabilities of a run in Czech words, lowest point first: one sentence per point with its number
+// and its bar length in whole pixels, where the maximum and the minima are marked, then where they are.
+QString resultInWords(const std::vector<double> &probabilities);
+
+// One sentence: where the maximum and the minima are; empty when all bars are alike.
+QString extremaInWords(const std::vector<double> &probabilities);
+
+} // namespace accessibility
