@@ -64,9 +64,9 @@ double DetectorScan::holeHalfSpacing() const
 void DetectorScan::cmdStart_Click()
 {
     Canvas &canvas = *run.canvas;
-    const Pacer::Run paced(m_pacer);
     m_probabilities.clear();
-    Notice notice(*this);
+    Notice notice(*this); // before the pacing's run begins and after it has ended
+    const Pacer::Run paced(m_pacer);
 
     canvas.ScaleMode(3);
     canvas.DrawWidth(4);

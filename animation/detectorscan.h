@@ -39,8 +39,8 @@ public:
     const std::vector<double> &probabilities() const { return m_probabilities; }
 
 protected:
-    // Called once a run has begun, and once it has ended, however it ends; completed when all eleven points are
-    // drawn and the captions shown. Neither may throw.
+    // Called as a run begins, before its pacing (and the dropping of input) starts, and once it has ended, however
+    // it ends, after the pacing; completed when all eleven points are drawn and the captions shown. Neither may throw.
     virtual void runBegins() {}
     virtual void runEnds([[maybe_unused]] bool completed) {}
 

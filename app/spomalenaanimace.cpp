@@ -257,27 +257,17 @@ void SpomalenaAnimace::runFromStart()
 {
     if (pacer().isRunning())
         return;
-    // Whatever is held on the scroll bar (an arrow's auto-repeat, a dragged thumb) ends now, before the run,
-    // and nothing with a handler takes a press until the run is over.
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(), QPointF(), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(HScroll1, &release);
-    const QPointer<QWidget> focused = QApplication::focusWidget();
-    QWidget *const handled[] = {HScroll1, frmAnimace, cmdKonec, cmdStart};
-    for (QWidget *control : handled)
-        control->setEnabled(false);
-    m_speedOfTheRun = HScroll1->value();
-
     guarded([this] {
         try {
             cmdStart_Click();
         } catch (const RunCancelled &) {
         }
     });
+}
 
-    for (QWidget *control : handled)
-        control->setEnabled(true);
-    if (focused && focused->isVisible())
-        focused->setFocus();
+std::array<QWidget *, 4> SpomalenaAnimace::handledControls() const
+{
+    return {HScroll1, frmAnimace, cmdKonec, cmdStart};
 }
 
 void SpomalenaAnimace::Form_Load()
@@ -347,6 +337,15 @@ bool SpomalenaAnimace::eventFilter(QObject *watched, QEvent *event)
 // Orca speaks a description change of the focused control, which is Start when a run begins.
 void SpomalenaAnimace::runBegins()
 {
+    // Whatever is held on the scroll bar (an arrow's auto-repeat, a dragged thumb) ends now, before the run,
+    // and nothing with a handler takes a press until the run is over.
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(), QPointF(), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(HScroll1, &release);
+    m_focusBeforeRun = QApplication::focusWidget();
+    for (QWidget *control : handledControls())
+        control->setEnabled(false);
+    m_speedOfTheRun = HScroll1->value();
+
     accessibility::setCovered(Label2);
     canvas->setAccessibleDescription(drawingDescription);
     cmdStart->setAccessibleDescription(QStringLiteral("Animace běží; do jejího konce program nereaguje na klávesy ani myš."));
@@ -355,6 +354,11 @@ void SpomalenaAnimace::runBegins()
 
 void SpomalenaAnimace::runEnds(bool completed)
 {
+    for (QWidget *control : handledControls())
+        control->setEnabled(true);
+    if (m_focusBeforeRun && m_focusBeforeRun->isVisible())
+        m_focusBeforeRun->setFocus();
+
     if (completed) {
         canvas->setAccessibleDescription(drawingDescription + u' ' + accessibility::resultInWords(probabilities()));
         const QString extrema = accessibility::extremaInWords(probabilities());

@@ -4,7 +4,10 @@
 
 #include "detectorscan.h"
 
+#include <QPointer>
 #include <QWidget>
+
+#include <array>
 
 #include <memory>
 
@@ -74,19 +77,23 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     // Enter and Return on a focused Start or KONEC press it.
     bool eventFilter(QObject *watched, QEvent *event) override;
-    // What a screen reader learns of a run: busy while it lasts, then its result in words.
+    // While a run lasts the controls that have handlers are disabled; a screen reader learns that the window is
+    // busy, and afterwards the result in words.
     void runBegins() override;
     void runEnds(bool completed) override;
 
 private:
-    // "Start": the run, with the controls that have handlers disabled while it lasts.
+    // "Start": the run, unless one is going on.
     void runFromStart();
+    // The controls with handlers: Start, KONEC, the scroll bar and the frame of the speed options.
+    std::array<QWidget *, 4> handledControls() const;
     void createControls();
     void arrangeTabOrder();
     void connectHandlers();
     void describeForAssistiveTechnology();
     void pressButtonsWithEnter();
 
-    int m_speedOfTheRun = 1; // the scroll bar's value while a run lasts
+    int m_speedOfTheRun = 1;           // the scroll bar's value while a run lasts
+    QPointer<QWidget> m_focusBeforeRun; // given the focus back when the run ends
     std::unique_ptr<ScaledLayout> m_layout;
 };
