@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "detectorscan.h"
 
-#include "canvas.h"
 #include "fields.h"
 #include "interference.h"
 #include "runtimeerror.h"
 
 #include <QLineEdit>
+#include <QScopeGuard>
 
 #include <cmath>
 #include <optional>
@@ -15,13 +15,13 @@
 using namespace interference;
 
 namespace {
-using Colour = std::optional<Canvas::Colour>;
+using Colour = std::optional<FormDrawing::Colour>;
 
-constexpr Canvas::Colour lightGrey = 0x00C0C0C0;                       // the window's background, used to erase
-constexpr Colour upperPathColour = std::nullopt;                       // the foreground colour
-constexpr Colour lowerPathColour = Canvas::systemColourFlag | 9;       // COLOR_CAPTIONTEXT
-constexpr Canvas::Colour buttonFace = Canvas::systemColourFlag | 15;   // COLOR_BTNFACE
-constexpr Canvas::Colour green = 0x0000FF00;
+constexpr FormDrawing::Colour lightGrey = 0x00C0C0C0;                          // the window's background, used to erase
+constexpr Colour upperPathColour = std::nullopt;                                // the foreground colour
+constexpr Colour lowerPathColour = FormDrawing::systemColourFlag | 9;           // COLOR_CAPTIONTEXT
+constexpr FormDrawing::Colour buttonFace = FormDrawing::systemColourFlag | 15; // COLOR_BTNFACE
+constexpr FormDrawing::Colour green = 0x0000FF00;
 
 constexpr double canvasBottom = 581;
 constexpr double canvasRight = 800;
@@ -31,30 +31,11 @@ constexpr double holeArrowLength = 20;
 constexpr double countsPerSlowDown = 30000; // counts an animation step waits per unit of slow-down
 constexpr double pauseCounts = 400;         // counts after each detector point
 
-void line(Canvas &canvas, const Segment &segment, Colour colour)
+void line(FormDrawing &canvas, const Segment &segment, Colour colour)
 {
     canvas.Line(segment.from.x, segment.from.y, segment.to.x, segment.to.y, colour);
 }
 }
-
-// Tells the scan that a run has begun, and on every way out that it has ended.
-class DetectorScan::Notice
-{
-public:
-    explicit Notice(DetectorScan &scan)
-        : m_scan(scan)
-    {
-        m_scan.runBegins();
-    }
-    ~Notice() { m_scan.runEnds(completed); }
-    Notice(const Notice &) = delete;
-    Notice &operator=(const Notice &) = delete;
-
-    bool completed = false;
-
-private:
-    DetectorScan &m_scan;
-};
 
 double DetectorScan::holeHalfSpacing() const
 {
@@ -63,10 +44,10 @@ double DetectorScan::holeHalfSpacing() const
 
 void DetectorScan::cmdStart_Click()
 {
-    Canvas &canvas = *run.canvas;
-    m_probabilities.clear();
-    Notice notice(*this); // before the pacing's run begins and after it has ended
-    const Pacer::Run paced(m_pacer);
+    auto recording = std::make_shared<Timeline>();
+    FormDrawing canvas(recording->strokes());
+    m_canvas = &canvas;
+    const auto recorded = qScopeGuard([this] { m_canvas = nullptr; });
 
     canvas.ScaleMode(3);
     canvas.DrawWidth(4);
@@ -96,6 +77,7 @@ void DetectorScan::cmdStart_Click()
 
     double pathFlag = 0;
     for (double pointIndex = 0; pointIndex <= 10; ++pointIndex) {
+        recording->beginPoint();
         canvas.DrawWidth(2);
         double sumX = 0;
         double sumY = 0;
@@ -124,7 +106,7 @@ void DetectorScan::cmdStart_Click()
                     PohybDolni(apertureX, axisY, detectorX, detectorY, q);
                     PohybHorni(apertureX, axisY, detectorX, detectorY, q);
                     const double delayCounter = checked(fieldValue(run.nSpomaleni) * countsPerSlowDown);
-                    m_pacer.count(delayCounter);
+                    recording->wait(delayCounter);
                     canvas.DrawWidth(1);
                     canvas.Line(sourceX + 20, axisY, canvasRight - 30, axisY);
                     canvas.DrawWidth(2);
@@ -145,21 +127,20 @@ void DetectorScan::cmdStart_Click()
             sumY = checked(sumY + pathArrow.y);
         }
 
-        m_pacer.count(pauseCounts);
         canvas.DrawWidth(1);
         canvas.Line(sourceX + 20, axisY, canvasRight - 30, axisY);
 
         canvas.Line(sumColumnX, detectorY, sumColumnX + sumX, detectorY + sumY, green);
         const double bar = probability(sumX, sumY);
-        m_probabilities.push_back(bar);
+        recording->addProbability(bar);
         canvas.DrawWidth(3);
         canvas.Line(barX, detectorY, barX + bar, detectorY);
         canvas.DrawWidth(1);
+        // The point's pause: its last step ends with the bar drawn.
+        recording->wait(pauseCounts);
     }
 
-    for (QLineEdit *caption : run.captions)
-        caption->setVisible(true);
-    notice.completed = true;
+    play(std::move(recording)); // which shows the captions once the run is over
 }
 
 void DetectorScan::PohybHorni(const double &apertureX, const double &axisY, const double &detectorX,
@@ -179,7 +160,7 @@ void DetectorScan::pohyb(Hole hole, const double &apertureX, const double &axisY
 {
     const double side = hole == Hole::Upper ? -1 : 1;
     Z = checked(axisY + side * holeHalfSpacing());
-    Canvas &canvas = *run.canvas;
+    FormDrawing &canvas = *m_canvas;
     canvas.DrawWidth(2);
     const Segment previous = marker({apertureX, Z}, {detectorX, detectorY}, q - 1);
     const Segment current = marker({apertureX, Z}, {detectorX, detectorY}, q);

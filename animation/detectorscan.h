@@ -2,18 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "pacer.h"
+#include "formdrawing.h"
+#include "timeline.h"
 
-#include <vector>
+#include <memory>
 
-class Canvas;
 class QLineEdit;
 
 // The run behind "Start": draws the apparatus, then takes eleven detector points from the bottom up; at each it
 // moves the photon along both paths, draws each path's phase arrow at the point and head to tail in the sum
-// column, their green resultant and the probability bar. The main window inherits it and names the controls
-// the run reads and reveals. Runs on the user-interface thread; a field that is not a number or an arithmetic
-// fault raises a RuntimeError, a close request during a run ends it with RunCancelled.
+// column, their green resultant and the probability bar. The run is recorded in one pass, as a timeline of
+// strokes and the pacing's waits, and handed to play(). The main window inherits it and names the fields the
+// run reads. A field that is not a number or an arithmetic fault raises a RuntimeError before anything is played.
 class DetectorScan
 {
 public:
@@ -22,7 +22,7 @@ public:
     double q = 0; // the animation step: 20..100 while a point animates, 101 after it; kept between runs
     double Z = 0; // y of the hole of the path moved last; kept between runs
 
-    // The click handler of "Start": the whole run, returning when it is done.
+    // The click handler of "Start": records the whole run, then plays it.
     void cmdStart_Click();
 
     // One animation step along the upper (lower) path: erases the marker of step q − 1, draws that of step q,
@@ -32,37 +32,25 @@ public:
     void PohybDolni(const double &apertureX, const double &axisY, const double &detectorX, const double &detectorY,
                     const double &q);
 
-    Pacer &pacer() { return m_pacer; }
-
-    // The probability of each detector point drawn in the last run, lowest point first: the bar lengths in pixels
-    // exactly as drawn. Emptied when a run begins.
-    const std::vector<double> &probabilities() const { return m_probabilities; }
-
 protected:
-    // Called as a run begins, before its pacing (and the dropping of input) starts, and once it has ended, however
-    // it ends, after the pacing; completed when all eleven points are drawn and the captions shown. Neither may throw.
-    virtual void runBegins() {}
-    virtual void runEnds([[maybe_unused]] bool completed) {}
+    // Receives each run as soon as it has been recorded.
+    virtual void play(std::shared_ptr<const Timeline> run) = 0;
 
-    // The controls the run uses; the window fills this in as it creates them.
-    struct Controls
+    // The fields the run reads; the window fills this in as it creates them.
+    struct Fields
     {
-        Canvas *canvas = nullptr;
         const QLineEdit *nVzdalenost = nullptr; // aperture distance
         const QLineEdit *nUr = nullptr;         // photon frequency
         const QLineEdit *nRd = nullptr;         // hole spacing
         const QLineEdit *nSpomaleni = nullptr;  // slow-down factor
-        QLineEdit *captions[5] = {};            // revealed in this order at the end of a run
     };
-    Controls run;
+    Fields run;
 
 private:
     enum class Hole { Upper = -1, Lower = 1 };
     void pohyb(Hole hole, const double &apertureX, const double &axisY, const double &detectorX,
                const double &detectorY, const double &q);
     double holeHalfSpacing() const;
-    class Notice;
 
-    Pacer m_pacer;
-    std::vector<double> m_probabilities;
+    FormDrawing *m_canvas = nullptr; // while a run is being recorded
 };

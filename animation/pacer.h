@@ -2,75 +2,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QObject>
-
 #include <chrono>
 #include <functional>
 
-// Thrown out of Pacer::count() once the run has been cancelled (the window is closing).
-struct RunCancelled
-{
-};
-
-// Paces a run on a steady clock. The model counts (a step of the animation waits slow-down × 30000 counts);
-// every count lasts countDuration of wall-clock time, measured against deadlines from the run's start, so
-// drawing time never piles up into drift. Every 8 ms, waiting or not, the event loop gets a turn: the window
-// repaints at a screen's pace, showing at each turn just the steps whose time has come, and a close request is
-// seen. Between turns the thread sleeps; it never spins.
-// Mouse, keyboard and wheel input is dropped while a run lasts, not queued, except what letThrough() accepts.
-// All on the user-interface thread.
-class Pacer : public QObject
+// The pacing of a run, in one place. The run asks for waits in counts (an animation step waits slow-down × 30000
+// counts); every count lasts countDuration of wall-clock time, so a run takes as long on every machine.
+class Pacer
 {
 public:
+    using Clock = std::chrono::steady_clock;
     static constexpr std::chrono::nanoseconds defaultCountDuration{100};
 
-    // Zero switches the pacing off (tests and the benchmark): no waiting, though the event loop still gets turns.
+    // Zero switches the pacing off (tests and the benchmark): nothing is ever due later than now.
     void setCountDuration(std::chrono::nanoseconds duration) { m_countDuration = duration; }
     std::chrono::nanoseconds countDuration() const { return m_countDuration; }
+    bool paced() const { return m_countDuration.count() > 0; }
 
-    // One run, for the lifetime of this object: the clock starts at zero and input is dropped until it ends.
-    class Run
-    {
-    public:
-        explicit Run(Pacer &pacer);
-        ~Run();
-        Run(const Run &) = delete;
-        Run &operator=(const Run &) = delete;
+    // The steady clock, unless tests set one of their own.
+    void setClock(std::function<Clock::time_point()> clock) { m_clock = std::move(clock); }
+    Clock::time_point now() const { return m_clock ? m_clock() : Clock::now(); }
 
-    private:
-        Pacer &m_pacer;
-    };
+    // The counts a wait really waits: a negative wait none, a fractional one rounded.
+    static double counted(double counts);
 
-    // Input that still reaches the window during a run: window commands that leave the run alone.
-    void letThrough(std::function<bool(const QEvent &)> accepts) { m_letThrough = std::move(accepts); }
-
-    bool isRunning() const { return m_running; }
-    // Counts waited for so far in this run.
-    double countsSoFar() const { return m_counts; }
-
-    // Waits until the run's clock has reached every count so far, this one included, give or take the part
-    // of a turn interval that no screen shows. A negative count waits nothing; a fractional one is rounded.
-    // Throws RunCancelled after cancel().
-    void count(double counts);
-
-    // Ends the run at its next wait; the first wait of a later run starts afresh.
-    void cancel() { m_cancelled = true; }
-
-    // Called with the counts of every wait, before it is waited for; for tests and the benchmark.
-    void setObserver(std::function<void(double counts)> observer) { m_observer = std::move(observer); }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    // How long after a run's start a total of counts has passed. However absurd the total, no run's clock goes
+    // beyond a day.
+    Clock::duration due(double totalCounts) const;
 
 private:
-    void giveEventLoopATurn();
-
-    std::function<void(double)> m_observer;
     std::chrono::nanoseconds m_countDuration = defaultCountDuration;
-    std::chrono::steady_clock::time_point m_start;
-    std::chrono::steady_clock::time_point m_lastTurn;
-    std::function<bool(const QEvent &)> m_letThrough;
-    double m_counts = 0;
-    bool m_running = false;
-    bool m_cancelled = false;
+    std::function<Clock::time_point()> m_clock;
 };

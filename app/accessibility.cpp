@@ -8,10 +8,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLabel>
-#include <QStringList>
 
-#include <algorithm>
-#include <cmath>
 
 #ifdef KESTROVA_ATSPI
 #include <QDBusArgument>
@@ -143,58 +140,6 @@ void sendAtSpiStateChange(QWidget *widget, const QString &state, bool on)
 void sendAtSpiStateChange(QWidget *, const QString &, bool) {}
 #endif
 
-QString pixels(long length)
-{
-    const char *noun = length == 1 ? "pixel" : length >= 2 && length <= 4 ? "pixely" : "pixelů";
-    return QString::number(length) + u' ' + QString::fromUtf8(noun);
-}
-
-// "5", "3 a 7", "1, 6 a 11": point numbers counted from 1.
-QString pointList(const std::vector<size_t> &points)
-{
-    QString list;
-    for (size_t i = 0; i < points.size(); ++i) {
-        if (i > 0)
-            list += i + 1 == points.size() ? QStringLiteral(" a ") : QStringLiteral(", ");
-        list += QString::number(points[i] + 1);
-    }
-    return list;
-}
-
-std::vector<long> rounded(const std::vector<double> &probabilities)
-{
-    std::vector<long> lengths;
-    for (const double probability : probabilities)
-        lengths.push_back(std::lround(probability));
-    return lengths;
-}
-
-// The longest bars, and the bars shorter than both their neighbours; on the lengths as they are spoken.
-struct Extrema
-{
-    std::vector<size_t> maxima;
-    std::vector<size_t> minima;
-};
-
-Extrema extrema(const std::vector<long> &lengths)
-{
-    Extrema found;
-    if (lengths.empty() || std::all_of(lengths.begin(), lengths.end(), [&](long l) { return l == lengths.front(); }))
-        return found;
-    const long longest = *std::max_element(lengths.begin(), lengths.end());
-    for (size_t i = 0; i < lengths.size(); ++i) {
-        if (lengths[i] == longest)
-            found.maxima.push_back(i);
-        else if (i > 0 && i + 1 < lengths.size() && lengths[i] < lengths[i - 1] && lengths[i] < lengths[i + 1])
-            found.minima.push_back(i);
-    }
-    return found;
-}
-
-bool contains(const std::vector<size_t> &points, size_t point)
-{
-    return std::find(points.begin(), points.end(), point) != points.end();
-}
 } // namespace
 
 namespace accessibility {
@@ -237,39 +182,6 @@ void setCovered(QWidget *label)
 bool isCovered(const QWidget *label)
 {
     return label->property(coveredProperty).toBool();
-}
-
-QString resultInWords(const std::vector<double> &probabilities)
-{
-    const std::vector<long> lengths = rounded(probabilities);
-    const Extrema found = extrema(lengths);
-    QStringList sentences{QStringLiteral("Výsledek v bodech detektoru odspodu nahoru, délka úsečky pravděpodobnosti "
-                                         "v pixelech:")};
-    for (size_t i = 0; i < lengths.size(); ++i) {
-        QString sentence = QStringLiteral("Bod %1: %2").arg(i + 1).arg(pixels(lengths[i]));
-        if (contains(found.maxima, i))
-            sentence += QStringLiteral(", maximum");
-        else if (contains(found.minima, i))
-            sentence += QStringLiteral(", minimum");
-        sentences << sentence + u'.';
-    }
-    const QString extremaSentence = extremaInWords(probabilities);
-    sentences << (extremaSentence.isEmpty() ? QStringLiteral("Všechny úsečky jsou stejně dlouhé.") : extremaSentence);
-    return sentences.join(u' ');
-}
-
-QString extremaInWords(const std::vector<double> &probabilities)
-{
-    const Extrema found = extrema(rounded(probabilities));
-    if (found.maxima.empty())
-        return {};
-    QString sentence = found.maxima.size() == 1 ? QStringLiteral("Maximum je v bodě ") : QStringLiteral("Maxima jsou v bodech ");
-    sentence += pointList(found.maxima);
-    if (found.minima.size() == 1)
-        sentence += QStringLiteral(", minimum v bodě ") + pointList(found.minima);
-    else if (!found.minima.empty())
-        sentence += QStringLiteral(", minima v bodech ") + pointList(found.minima);
-    return sentence + u'.';
 }
 
 } // namespace accessibility

@@ -2,10 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QString>
-
-#include <vector>
-
 class QWidget;
 
 // What assistive technology (a screen reader, over AT-SPI or UI Automation) learns beyond Qt's own view of the
@@ -24,12 +20,5 @@ bool isBusy(const QWidget *window);
 // The label lies beneath the drawing from now on: it is reported as not shown, and that is announced.
 void setCovered(QWidget *label);
 bool isCovered(const QWidget *label);
-
-// The eleven probabilities of a run in Czech words, lowest point first: one sentence per point with its number
-// and its bar length in whole pixels, where the maximum and the minima are marked, then where they are.
-QString resultInWords(const std::vector<double> &probabilities);
-
-// One sentence: where the maximum and the minima are; empty when all bars are alike.
-QString extremaInWords(const std::vector<double> &probabilities);
 
 } // namespace accessibility

@@ -109,6 +109,23 @@ void ScaledLayout::apply(qreal scale, QPoint origin)
     m_canvas->setZoom(scale);
 }
 
+void ScaledLayout::setFont(QWidget *control, const QFont &font)
+{
+    for (Control &kept : m_controls)
+        if (kept.widget == control) {
+            kept.font = font;
+            control->setFont(m_scale == 1 ? font : enlarged(font, m_scale));
+        }
+}
+
+QFont ScaledLayout::font(const QWidget *control) const
+{
+    for (const Control &kept : m_controls)
+        if (kept.widget == control)
+            return kept.font;
+    return control->font();
+}
+
 bool ScaledLayout::isWindowCommand(const QEvent &event) const
 {
     switch (event.type()) {

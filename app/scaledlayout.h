@@ -33,6 +33,10 @@ public:
     // window's own controls are offset by origin().
     QRect scaled(const QRect &logical) const;
 
+    // A control's font at scale 1 from now on; shown at the present scale.
+    void setFont(QWidget *control, const QFont &font);
+    QFont font(const QWidget *control) const;
+
     // F11, and Esc in full screen: keys that change nothing but the window's size, so a run lets them through.
     bool isWindowCommand(const QEvent &event) const;
 

@@ -6,10 +6,11 @@
 #include "canvas.h"
 #include "fields.h"
 #include "runtimeerror.h"
+#include "runwords.h"
 #include "scaledlayout.h"
 
+#include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -22,9 +23,9 @@
 #include <QScrollBar>
 
 namespace {
-constexpr Canvas::Colour grey = 0x00C0C0C0;
-constexpr Canvas::Colour lightGreen = 0x00C0FFC0;
-constexpr Canvas::Colour lightOrange = 0x00C0E0FF;
+constexpr FormDrawing::Colour grey = 0x00C0C0C0;
+constexpr FormDrawing::Colour lightGreen = 0x00C0FFC0;
+constexpr FormDrawing::Colour lightOrange = 0x00C0E0FF;
 
 const QString webAddress = QStringLiteral("kestrova.example");
 
@@ -35,6 +36,9 @@ const QString drawingDescription = QStringLiteral(
     "vpravo má délku 0,1 násobku druhé mocniny délky součtu: pravděpodobnost, že foton dopadne do toho bodu.");
 const QString startDescription =
     QStringLiteral("Spustí animaci: foton letí oběma trasami k jedenácti bodům detektoru.");
+const QString runningDescription = QStringLiteral(
+    "Animace běží. Mezerník ji pozastaví; šipky, Page Up, Page Down, Home a End jí krokují. Jiné klávesy ani myš "
+    "do jejího konce nepůsobí.");
 
 template<class Control>
 Control *place(Control *control, const char *name, const QRect &geometry)
@@ -44,11 +48,11 @@ Control *place(Control *control, const char *name, const QRect &geometry)
     return control;
 }
 
-void setBackground(QWidget *control, Canvas::Colour colour)
+void setBackground(QWidget *control, FormDrawing::Colour colour)
 {
     QPalette palette = control->palette();
     for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
-        palette.setColor(role, Canvas::resolve(colour));
+        palette.setColor(role, FormDrawing::resolve(colour));
     control->setPalette(palette);
     control->setAutoFillBackground(true);
 }
@@ -112,7 +116,15 @@ SpomalenaAnimace::SpomalenaAnimace(QWidget *parent)
     createControls();
     arrangeTabOrder();
     connectHandlers();
-    run = {canvas, nVzdalenost, nUr, nRd, nSpomaleni, {nClona, nStínítko, nSoučet, nPravděpodob, nZdroj}};
+    run = {nVzdalenost, nUr, nRd, nSpomaleni};
+    m_playback = std::make_unique<Playback>(*canvas, m_pacer);
+    canvas->setRedraw([this] { m_playback->redraw(); });
+    connect(m_playback.get(), &Playback::stateChanged, this, &SpomalenaAnimace::runPausedOrGoesOn);
+    connect(m_playback.get(), &Playback::ended, this, &SpomalenaAnimace::runEnds);
+    connect(m_playback.get(), &Playback::moved, this, [this](size_t position) {
+        cmdStart->setAccessibleDescription(words::stepInWords(*m_playback->run(), position));
+    });
+    createRunCommands();
 
     describeForAssistiveTechnology();
     pressButtonsWithEnter();
@@ -121,7 +133,7 @@ SpomalenaAnimace::SpomalenaAnimace(QWidget *parent)
     cmdStart->setFocus();
 
     m_layout = std::make_unique<ScaledLayout>(this, clientSize, canvas);
-    pacer().letThrough([this](const QEvent &event) { return m_layout->isWindowCommand(event); });
+    m_startFont = cmdStart->font();
 }
 
 SpomalenaAnimace::~SpomalenaAnimace() = default;
@@ -235,7 +247,7 @@ void SpomalenaAnimace::connectHandlers()
     connect(cmdStart, &QPushButton::clicked, this, &SpomalenaAnimace::runFromStart);
     connect(cmdKonec, &QPushButton::clicked, this, &SpomalenaAnimace::cmdKonec_Click);
     connect(HScroll1, &QScrollBar::valueChanged, this, [this] {
-        if (pacer().isRunning()) { // an assistive technology can still set it: the run's speed stands
+        if (m_playback->running()) { // an assistive technology can still set it: the run's speed stands
             const QSignalBlocker blocked(HScroll1);
             HScroll1->setValue(m_speedOfTheRun);
             return;
@@ -255,14 +267,67 @@ void SpomalenaAnimace::connectHandlers()
 
 void SpomalenaAnimace::runFromStart()
 {
-    if (pacer().isRunning())
-        return;
-    guarded([this] {
-        try {
-            cmdStart_Click();
-        } catch (const RunCancelled &) {
-        }
+    if (m_playback->state() == Playback::State::Paused)
+        m_playback->resume();
+    else if (!m_playback->running())
+        guarded([this] { cmdStart_Click(); });
+}
+
+void SpomalenaAnimace::play(std::shared_ptr<const Timeline> run)
+{
+    runBegins();
+    m_playback->start(std::move(run));
+}
+
+std::vector<double> SpomalenaAnimace::probabilities() const
+{
+    return m_playback->run() ? m_playback->run()->probabilities() : std::vector<double>{};
+}
+
+void SpomalenaAnimace::createRunCommands()
+{
+    const auto command = [this](const QString &text, std::initializer_list<QKeySequence> keys, auto handler) {
+        auto *action = new QAction(text, this);
+        action->setShortcuts(QList<QKeySequence>(keys));
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setEnabled(false);
+        connect(action, &QAction::triggered, this, handler);
+        addAction(action);
+        return action;
+    };
+    Playback &playback = *m_playback;
+    const auto seekTo = [&playback](auto where) {
+        return [&playback, where] { playback.seek(where(*playback.run(), playback.position())); };
+    };
+    runCommands.pause = command(QStringLiteral("Pozastavit"), {Qt::Key_Space, Qt::Key_Pause}, [&playback] {
+        if (playback.state() == Playback::State::Playing)
+            playback.pause();
+        else
+            playback.resume();
     });
+    runCommands.stepForward = command(QStringLiteral("O krok vpřed"), {Qt::Key_Right},
+                                      seekTo([](const Timeline &, size_t at) { return at + 1; }));
+    runCommands.stepBack = command(QStringLiteral("O krok zpět"), {Qt::Key_Left},
+                                   seekTo([](const Timeline &, size_t at) { return at > 0 ? at - 1 : 0; }));
+    runCommands.pointEnd = command(QStringLiteral("Na konec bodu"), {Qt::Key_PageDown},
+                                   seekTo([](const Timeline &run, size_t at) { return run.endOf(run.pointAt(at)); }));
+    runCommands.pointBegin = command(QStringLiteral("Na začátek bodu"), {Qt::Key_PageUp}, seekTo([](const Timeline &run, size_t at) {
+        const size_t point = run.pointAt(at);
+        return at > run.beginOf(point) || point == 0 ? run.beginOf(point) : run.beginOf(point - 1);
+    }));
+    runCommands.home = command(QStringLiteral("Na začátek"), {Qt::Key_Home},
+                               seekTo([](const Timeline &, size_t) { return size_t(0); }));
+    runCommands.end = command(QStringLiteral("Na konec"), {Qt::Key_End}, [&playback] { playback.finish(); });
+}
+
+void SpomalenaAnimace::updateRunCommands()
+{
+    const bool running = m_playback->running();
+    for (QAction *action : {runCommands.pause, runCommands.stepForward, runCommands.stepBack, runCommands.pointEnd,
+                            runCommands.pointBegin, runCommands.home, runCommands.end})
+        action->setEnabled(running);
+    runCommands.pause->setText(m_playback->state() == Playback::State::Paused ? QStringLiteral("Pokračovat")
+                                                                              : QStringLiteral("Pozastavit"));
 }
 
 std::array<QWidget *, 4> SpomalenaAnimace::handledControls() const
@@ -305,12 +370,6 @@ void SpomalenaAnimace::cmdKonec_Click()
     close();
 }
 
-void SpomalenaAnimace::closeEvent(QCloseEvent *event)
-{
-    pacer().cancel();
-    event->accept();
-}
-
 void SpomalenaAnimace::pressButtonsWithEnter()
 {
     for (QPushButton *button : {cmdStart, cmdKonec})
@@ -320,6 +379,8 @@ void SpomalenaAnimace::pressButtonsWithEnter()
 // As on Windows: a press, not a release, and a held key presses once.
 bool SpomalenaAnimace::eventFilter(QObject *watched, QEvent *event)
 {
+    if (dropsDuringRun(watched, event))
+        return true;
     auto *button = qobject_cast<QPushButton *>(watched);
     if (event->type() == QEvent::KeyPress && (button == cmdStart || button == cmdKonec)) {
         const auto *key = static_cast<QKeyEvent *>(event);
@@ -333,8 +394,39 @@ bool SpomalenaAnimace::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+bool SpomalenaAnimace::dropsDuringRun(QObject *watched, QEvent *event) const
+{
+    if (!m_playback->running() || !watched->isWidgetType() || static_cast<QWidget *>(watched)->window() != this)
+        return false;
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        if (m_layout->isWindowCommand(*event))
+            return false;
+        [[fallthrough]];
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+        return !(watched == cmdStart && cmdStart->isEnabled()); // "Pokračovat"
+    default:
+        return false;
+    }
+}
+
+// Start's text, in a font that fits it into the button.
+void SpomalenaAnimace::setStartText(const QString &text)
+{
+    constexpr int margins = 10;
+    QFont font = m_startFont;
+    while (font.pointSizeF() > 6 && QFontMetricsF(font).horizontalAdvance(text) > 73 - margins)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    cmdStart->setText(text);
+    m_layout->setFont(cmdStart, font);
+}
+
 // The band of the run is drawn over the hint first of all; the drawing's old result is gone with it.
-// Orca speaks a description change of the focused control, which is Start when a run begins.
+// Orca speaks a description change of the focused control, which is Start while a run is paused.
 void SpomalenaAnimace::runBegins()
 {
     // Whatever is held on the scroll bar (an arrow's auto-repeat, a dragged thumb) ends now, before the run,
@@ -344,28 +436,48 @@ void SpomalenaAnimace::runBegins()
     m_focusBeforeRun = QApplication::focusWidget();
     for (QWidget *control : handledControls())
         control->setEnabled(false);
+    setFocus(); // the run's keys reach the window, not a text box
     m_speedOfTheRun = HScroll1->value();
+    qApp->installEventFilter(this);
 
     accessibility::setCovered(Label2);
     canvas->setAccessibleDescription(drawingDescription);
-    cmdStart->setAccessibleDescription(QStringLiteral("Animace běží; do jejího konce program nereaguje na klávesy ani myš."));
+    cmdStart->setAccessibleDescription(runningDescription);
     accessibility::setBusy(this, true);
 }
 
-void SpomalenaAnimace::runEnds(bool completed)
+void SpomalenaAnimace::runPausedOrGoesOn(Playback::State state)
 {
+    updateRunCommands();
+    if (state == Playback::State::Paused) {
+        setStartText(QStringLiteral("Pokračovat"));
+        cmdStart->setEnabled(true);
+        cmdStart->setAccessibleDescription(words::pausedInWords(*m_playback->run(), m_playback->position()));
+        cmdStart->setFocus();
+        accessibility::setBusy(this, false);
+    } else if (state == Playback::State::Playing) {
+        setStartText(QStringLiteral("Start"));
+        cmdStart->setEnabled(false);
+        setFocus();
+        cmdStart->setAccessibleDescription(runningDescription);
+        accessibility::setBusy(this, true);
+    }
+}
+
+void SpomalenaAnimace::runEnds()
+{
+    qApp->removeEventFilter(this);
+    for (QLineEdit *caption : {nClona, nStínítko, nSoučet, nPravděpodob, nZdroj})
+        caption->setVisible(true);
+    setStartText(QStringLiteral("Start"));
     for (QWidget *control : handledControls())
         control->setEnabled(true);
     if (m_focusBeforeRun && m_focusBeforeRun->isVisible())
         m_focusBeforeRun->setFocus();
 
-    if (completed) {
-        canvas->setAccessibleDescription(drawingDescription + u' ' + accessibility::resultInWords(probabilities()));
-        const QString extrema = accessibility::extremaInWords(probabilities());
-        cmdStart->setAccessibleDescription(QStringLiteral("Animace doběhla. ") + (extrema.isEmpty() ? QString() : extrema + u' ')
-                                           + QStringLiteral("Celý výsledek popisuje kresba pokusu. Start ji spustí znovu."));
-    } else {
-        cmdStart->setAccessibleDescription(startDescription);
-    }
+    canvas->setAccessibleDescription(drawingDescription + u' ' + words::resultInWords(probabilities()));
+    const QString extrema = words::extremaInWords(probabilities());
+    cmdStart->setAccessibleDescription(QStringLiteral("Animace doběhla. ") + (extrema.isEmpty() ? QString() : extrema + u' ')
+                                       + QStringLiteral("Celý výsledek popisuje kresba pokusu. Start ji spustí znovu."));
     accessibility::setBusy(this, false);
 }

@@ -3,16 +3,18 @@
 #pragma once
 
 #include "detectorscan.h"
+#include "pacer.h"
+#include "playback.h"
 
 #include <QPointer>
 #include <QWidget>
 
 #include <array>
-
 #include <memory>
 
 class Canvas;
 class ScaledLayout;
+class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -21,7 +23,8 @@ class QRadioButton;
 class QScrollBar;
 
 // The program's one window: its 23 controls, the drawing canvas, and the handlers. The run behind "Start"
-// (cmdStart_Click, PohybHorni, PohybDolni, q and Z) comes from DetectorScan. Form_Load runs at construction.
+// (cmdStart_Click, PohybHorni, PohybDolni, q and Z) comes from DetectorScan; the window plays what it records,
+// and while a run lasts the teacher can pause it and step through it. Form_Load runs at construction.
 // It opens at clientSize and can be made larger, maximised or full screen (F11), its content scaled to fit.
 class SpomalenaAnimace : public QWidget, public DetectorScan
 {
@@ -61,6 +64,24 @@ public:
 
     Canvas *canvas = nullptr;
 
+    // The commands of a run, each with its keys; enabled while a run lasts, playing or paused.
+    struct RunCommands
+    {
+        QAction *pause = nullptr;       // Space, Pause: pauses, or goes on
+        QAction *stepForward = nullptr; // →
+        QAction *stepBack = nullptr;    // ←
+        QAction *pointEnd = nullptr;    // Page Down: the end of the present point, its bar drawn
+        QAction *pointBegin = nullptr;  // Page Up: the beginning of the point, or of the one before
+        QAction *home = nullptr;        // Home: the picture before the run
+        QAction *end = nullptr;         // End: the run completed
+    };
+    RunCommands runCommands;
+
+    Pacer &pacer() { return m_pacer; }
+    Playback &playback() { return *m_playback; }
+    // The bar of each point of the last run, lowest first, as drawn; empty before the first.
+    std::vector<double> probabilities() const;
+
     // Writes the starting values of the parameter fields and selects "Rychlá".
     void Form_Load();
 
@@ -74,17 +95,23 @@ public:
     void cmdKonec_Click();
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
-    // Enter and Return on a focused Start or KONEC press it.
+    // Enter and Return on a focused Start or KONEC press it. While a run lasts, the keys and clicks that would
+    // reach its controls are dropped, but for the run's commands, the window's own and "Pokračovat".
     bool eventFilter(QObject *watched, QEvent *event) override;
-    // While a run lasts the controls that have handlers are disabled; a screen reader learns that the window is
-    // busy, and afterwards the result in words.
-    void runBegins() override;
-    void runEnds(bool completed) override;
+    void play(std::shared_ptr<const Timeline> run) override;
 
 private:
-    // "Start": the run, unless one is going on.
+    // "Start": the run, unless one is going on; "Pokračovat" while one is paused.
     void runFromStart();
+    // While a run lasts the controls that have handlers are disabled, but Start while it is paused; a screen
+    // reader learns whether the window is busy, and afterwards the result in words.
+    void runBegins();
+    void runPausedOrGoesOn(Playback::State state);
+    void runEnds();
+    void createRunCommands();
+    void updateRunCommands();
+    bool dropsDuringRun(QObject *watched, QEvent *event) const;
+    void setStartText(const QString &text);
     // The controls with handlers: Start, KONEC, the scroll bar and the frame of the speed options.
     std::array<QWidget *, 4> handledControls() const;
     void createControls();
@@ -95,5 +122,8 @@ private:
 
     int m_speedOfTheRun = 1;           // the scroll bar's value while a run lasts
     QPointer<QWidget> m_focusBeforeRun; // given the focus back when the run ends
+    QFont m_startFont;                  // Start's own, at scale 1
+    Pacer m_pacer;
+    std::unique_ptr<Playback> m_playback;
     std::unique_ptr<ScaledLayout> m_layout;
 };

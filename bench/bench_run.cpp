@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Kestrova developers <vyvojari@kestrova.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Prints "name: value" lines: the cost of a run against painting the same operations in one go,
-// the accuracy of the pacing, the processor share of a paced run, memory over many runs, and the cost of drawing
-// the picture anew when the window grows to 1.8 times its size (a full-HD projector).
-// With --zoomed, only the processor share of a paced run at 1:1 and at 1.8, for a real X server.
+// Prints "name: value" lines: the cost of recording and drawing a run against painting its strokes in one go, the
+// accuracy of the pacing with a pause in the middle, memory over many runs, the cost of drawing the picture anew
+// when the window grows to 1.8 times its size (a full-HD projector), and how soon a closed window ends the program.
+// With --zoomed, for a real X server: the processor share of a paced run at 1:1 and at 1.8 and of a paused one, and
+// how long a step forward and back take to reach the screen at 1.8.
 #include "canvas.h"
 #include "fields.h"
 #include "spomalenaanimace.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QPainter>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <chrono>
@@ -55,72 +57,112 @@ void print(const char *name, double value)
     std::fflush(stdout);
 }
 
+constexpr qreal projectorZoom = 1.8;
+const QSize projectorSize = SpomalenaAnimace::clientSize * projectorZoom; // 1458 × 1080
+
 struct Bench
 {
     SpomalenaAnimace window;
+    Playback &playback = window.playback();
 
     Bench()
     {
         window.show();
-        QCoreApplication::processEvents();
+        [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(&window);
     }
 
+    void resize(QSize size)
+    {
+        window.resize(size);
+        [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(&window);
+        QTest::qWait(200);
+    }
+
+    // Starts a run; paced, plays it to its end on the event loop.
     double run(std::chrono::nanoseconds countDuration)
     {
         window.pacer().setCountDuration(countDuration);
         const auto start = Clock::now();
         window.cmdStart_Click();
+        while (playback.running())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         QCoreApplication::processEvents();
         return millisecondsSince(start);
     }
 
-    // A paced run at the given slow-down, measured against its nominal length.
+    // A paced run at the given slow-down, paused for a while in the middle, against its nominal length.
     double pacingRatio(int factor, int repetitions)
     {
         setFieldNumber(window.nSpomaleni, factor);
         const double nominalMs = (891.0 * factor * 30000 + 11 * 400) * 100 / 1e6;
+        constexpr int pausedMs = 300;
         std::vector<double> ratios;
-        for (int i = 0; i < repetitions; ++i)
-            ratios.push_back(run(Pacer::defaultCountDuration) / nominalMs);
+        for (int i = 0; i < repetitions; ++i) {
+            QTimer::singleShot(int(nominalMs / 3), &window, [this] {
+                playback.pause();
+                QTimer::singleShot(pausedMs, &window, [this] { playback.resume(); });
+            });
+            ratios.push_back((run(Pacer::defaultCountDuration) - pausedMs) / nominalMs);
+        }
         setFieldNumber(window.nSpomaleni, 1);
         return median(ratios);
     }
+
+    // The processor's share of a paced run at slow-down 1, or of a run paused for a second: the median of a few,
+    // since one share varies with what else the machine does.
+    double cpuShare(bool paused)
+    {
+        std::vector<double> shares;
+        for (int i = 0; i < 5; ++i) {
+            if (paused) {
+                window.pacer().setCountDuration(Pacer::defaultCountDuration);
+                window.cmdStart_Click();
+                playback.pause();
+                QTest::qWait(100);
+            }
+            const double cpuBefore = processCpuMilliseconds();
+            const auto start = Clock::now();
+            if (paused) {
+                QTest::qWait(1000);
+                playback.finish();
+            } else {
+                run(Pacer::defaultCountDuration);
+            }
+            shares.push_back((processCpuMilliseconds() - cpuBefore) / millisecondsSince(start));
+        }
+        return median(shares);
+    }
+
+    // From a key to the picture repainted: the key goes through the event loop, the step is drawn, and the window
+    // is painted.
+    double keyToScreenMs(Qt::Key key, size_t from)
+    {
+        std::vector<double> times;
+        for (int i = 0; i < 9; ++i) {
+            playback.seek(from);
+            QCoreApplication::processEvents();
+            const auto start = Clock::now();
+            QTest::keyClick(&window, key);
+            QCoreApplication::processEvents();
+            times.push_back(millisecondsSince(start));
+        }
+        return median(times);
+    }
 };
 
-constexpr qreal projectorZoom = 1.8;
-const QSize projectorSize = SpomalenaAnimace::clientSize * projectorZoom; // 1458 × 1080
-
-// The same operations painted straight into a raster in one painter session, at a zoom.
-double floorMilliseconds(const std::vector<CanvasOp> &ops, qreal zoom = 1)
+// The same strokes painted straight into a raster in one painter session, at a zoom.
+double floorMilliseconds(const std::vector<Stroke> &strokes, qreal zoom = 1)
 {
     const auto start = Clock::now();
     QImage raster(SpomalenaAnimace::clientSize * zoom, QImage::Format_ARGB32_Premultiplied);
     raster.setDevicePixelRatio(zoom);
     raster.fill(Qt::transparent);
     QPainter painter(&raster);
-    CanvasPainter state;
     const QRectF area(QPointF(0, 0), SpomalenaAnimace::clientSize);
-    for (const CanvasOp &op : ops)
-        state.apply(painter, op, area);
+    for (const Stroke &stroke : strokes)
+        stroke.paint(painter, area);
     painter.end();
     return millisecondsSince(start);
-}
-}
-
-// The processor's share of a paced run at slow-down 1, with the window at the given size: the median of a few
-// runs, since one run's share varies with what else the machine does.
-double cpuShareAt(Bench &bench, QSize size)
-{
-    bench.window.resize(size);
-    [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(&bench.window);
-    QTest::qWait(200);
-    std::vector<double> shares;
-    for (int i = 0; i < 5; ++i) {
-        const double cpuBefore = processCpuMilliseconds();
-        const double wall = bench.run(Pacer::defaultCountDuration);
-        shares.push_back((processCpuMilliseconds() - cpuBefore) / wall);
-    }
-    return median(shares);
 }
 
 // The window grown to the projector's size after a whole run, until its picture is drawn anew.
@@ -139,6 +181,26 @@ double regrowMilliseconds(Bench &bench)
     return median(times);
 }
 
+// Closed while a run plays or is paused: how long until the event loop has ended.
+double closeMilliseconds(Bench &bench, bool paused)
+{
+    bench.window.pacer().setCountDuration(Pacer::defaultCountDuration);
+    bench.window.show();
+    Clock::time_point closed;
+    QTimer::singleShot(0, &bench.window, [&] {
+        bench.window.cmdStart_Click();
+        if (paused)
+            bench.playback.pause();
+        QTimer::singleShot(300, &bench.window, [&] {
+            closed = Clock::now();
+            bench.window.close();
+        });
+    });
+    QApplication::exec();
+    return millisecondsSince(closed);
+}
+}
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -147,45 +209,54 @@ int main(int argc, char *argv[])
 
     if (argc > 1 && QByteArray(argv[1]) == "--zoomed") {
         const QByteArray platform = QGuiApplication::platformName().toLatin1();
-        print(("cpu_share_f1_" + platform).constData(), cpuShareAt(bench, SpomalenaAnimace::clientSize));
-        print(("cpu_share_f1_s1_8_" + platform).constData(), cpuShareAt(bench, projectorSize));
+        print(("cpu_share_f1_" + platform).constData(), bench.cpuShare(false));
+        print(("cpu_share_paused_" + platform).constData(), bench.cpuShare(true));
+        bench.resize(projectorSize);
+        print(("cpu_share_f1_s1_8_" + platform).constData(), bench.cpuShare(false));
+        print(("cpu_share_paused_s1_8_" + platform).constData(), bench.cpuShare(true));
+        bench.window.pacer().setCountDuration(Pacer::defaultCountDuration);
+        bench.window.cmdStart_Click();
+        bench.playback.pause();
+        const size_t end = bench.playback.run()->end();
+        print("step_ms_s1_8", bench.keyToScreenMs(Qt::Key_Right, end / 2));
+        print("back_ms_s1_8", bench.keyToScreenMs(Qt::Key_Left, end)); // the most to draw anew
+        bench.playback.finish();
         return 0;
     }
 
-    std::vector<CanvasOp> ops;
-    bench.window.canvas->setRecorder(&ops);
     bench.run(std::chrono::nanoseconds(0));
-    bench.window.canvas->setRecorder(nullptr);
-
+    const std::vector<Stroke> strokes = bench.playback.run()->strokes();
     std::vector<double> runs, floors;
     for (int i = 0; i < repetitions; ++i) {
         runs.push_back(bench.run(std::chrono::nanoseconds(0)));
-        floors.push_back(floorMilliseconds(ops));
+        floors.push_back(floorMilliseconds(strokes));
     }
     const double runMs = median(runs), floorMs = median(floors);
-    print("canvas_ops_per_run", double(ops.size()));
+    print("strokes_per_run", double(strokes.size()));
     print("run_ms_no_pacing", runMs);
     print("floor_ms", floorMs);
     print("run_vs_floor", runMs / floorMs);
+    const Timeline &timeline = *bench.playback.run();
+    print("timeline_mb", double(timeline.strokes().capacity() * sizeof(Stroke) + timeline.steps().capacity() * sizeof(Timeline::Step))
+                             / (1024 * 1024));
 
-    const double cpuBefore = processCpuMilliseconds();
-    const double wallF1 = bench.run(Pacer::defaultCountDuration);
-    print("cpu_share_f1", (processCpuMilliseconds() - cpuBefore) / wallF1);
-
-    print("canvas_ops_kept_after_run", double(bench.window.canvas->history().entries().size()));
+    print("cpu_share_f1", bench.cpuShare(false));
     print("regrow_ms_s1_8", regrowMilliseconds(bench));
     std::vector<double> wholeRun;
     for (int i = 0; i < repetitions; ++i)
-        wholeRun.push_back(floorMilliseconds(ops, projectorZoom));
-    print("redraw_all_ops_of_a_run_ms_s1_8", median(wholeRun));
+        wholeRun.push_back(floorMilliseconds(strokes, projectorZoom));
+    print("redraw_all_strokes_of_a_run_ms_s1_8", median(wholeRun));
 
-    print("pacing_ratio_f1", bench.pacingRatio(1, 5));
-    print("pacing_ratio_f10", bench.pacingRatio(10, 3));
+    print("pacing_ratio_f1_paused_300ms", bench.pacingRatio(1, 5));
+    print("pacing_ratio_f10_paused_300ms", bench.pacingRatio(10, 3));
 
     const double rssBefore = residentMegabytes();
     for (int i = 0; i < 200; ++i)
         bench.run(std::chrono::nanoseconds(0));
     print("soak_runs", 200);
     print("soak_rss_growth_mb", residentMegabytes() - rssBefore);
+
+    print("close_ms_playing", closeMilliseconds(bench, false));
+    print("close_ms_paused", closeMilliseconds(bench, true));
     return 0;
 }

@@ -12,41 +12,31 @@
 #include <QTest>
 #include <QTimer>
 
-#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <vector>
 
-// A window as the program shows it, with the pacing off, its canvas operations recorded and
-// run-time errors collected instead of reported.
+// A window as the program shows it, with run-time errors collected instead of reported. Unpaced, a press of
+// "Start" records and draws the whole run before it returns; paced, the run plays on the event loop's timer.
 struct ShownWindow
 {
     std::unique_ptr<SpomalenaAnimace> window = std::make_unique<SpomalenaAnimace>();
-    std::vector<CanvasOp> ops;
     std::vector<int> errors;
-    std::vector<double> waits;           // the counts of every wait of the pacing
-    std::vector<size_t> drawnAtWait;     // how many operations had been drawn at each wait
-    std::function<void(int wait)> atWait; // runs during each wait, numbered from 1
 
-    ShownWindow()
+    explicit ShownWindow(bool paced = false)
     {
-        window->pacer().setCountDuration(std::chrono::nanoseconds(0));
-        window->pacer().setObserver([this](double counts) {
-            waits.push_back(counts);
-            drawnAtWait.push_back(ops.size());
-            if (atWait)
-                atWait(int(waits.size()));
-        });
-        window->canvas->setRecorder(&ops);
+        if (!paced)
+            window->pacer().setCountDuration(std::chrono::nanoseconds(0));
         setRuntimeErrorHandler([this](const RuntimeError &error) { errors.push_back(error.number()); });
         window->show();
         window->activateWindow();
         [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(window.get());
+        [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(window.get()); // the run's keys are its shortcuts
     }
     ~ShownWindow() { setRuntimeErrorHandler({}); }
 
-    // Presses "Start" as a user would and returns when the run is over.
+    // Presses "Start" as a user would.
     void start() { QTest::mouseClick(window->cmdStart, Qt::LeftButton); }
     // Presses "Start" from the keyboard, leaving the mouse as it is.
     void startByKey()
@@ -54,11 +44,8 @@ struct ShownWindow
         window->cmdStart->setFocus();
         QTest::keyClick(window->cmdStart, Qt::Key_Space);
     }
-    // How many runs have drawn so far.
-    qsizetype runs() const
-    {
-        return std::count_if(ops.begin(), ops.end(), [](const CanvasOp &op) { return op.kind == CanvasOp::ScaleMode; });
-    }
+    // The run played or playing last.
+    const Timeline &run() const { return *window->playback().run(); }
 
     // Runs the application's event loop as the program does, doing first what is given, and returns its
     // exit status; 99 if it has not ended within ten seconds.
@@ -70,8 +57,24 @@ struct ShownWindow
     }
 };
 
-inline QRgb pixel(const Canvas &canvas, double x, double y)
+// The canvas raster as a plain image, one pixel per device pixel.
+inline QImage plain(const QImage &image)
 {
-    const qreal ratio = canvas.image().devicePixelRatio();
-    return canvas.image().pixel(int(x * ratio), int(y * ratio));
+    QImage result = image.convertToFormat(QImage::Format_ARGB32);
+    result.setDevicePixelRatio(1);
+    return result;
+}
+
+// Two arrows of length 20 whose phases differ by Δ add up to a squared length of 800 (1 + cos Δ): the bars of the
+// eleven points, lowest first, for the given parameters.
+inline std::vector<double> expectedBars(double distance, double frequency, double spacing)
+{
+    std::vector<double> bars;
+    for (int point = 0; point <= 10; ++point) {
+        const double detectorY = 500.94 - 40 * point, run = distance - 100;
+        const double upper = std::hypot(run, 340.5 - spacing / 2 - detectorY);
+        const double lower = std::hypot(run, 340.5 + spacing / 2 - detectorY);
+        bars.push_back(0.1 * 800 * (1 + std::cos(0.15 * frequency * (upper - lower))));
+    }
+    return bars;
 }

@@ -19,12 +19,12 @@ const QList<double> defaultBars{109.04, 71.09, 13.59, 31.84, 159.97, 34.57, 12.4
 const QList<double> flatBars(11, 160);
 
 constexpr int wholeRun = 0;
-constexpr int waitsPerPoint = 82; // 81 animation steps, then the pause after the point's arrows
+constexpr int stepsPerPoint = 82; // 81 animation steps, then the point's arrows, resultant and bar
 
-// The wait during the given animation step (1 to 81) of a point (0, the lowest, to 10).
+// The picture once the given animation step (1 to 81) of a point (0, the lowest, to 10) is drawn.
 int stepWait(int point, int step)
 {
-    return point * waitsPerPoint + step;
+    return point * stepsPerPoint + step;
 }
 
 double screenRatio()
@@ -81,7 +81,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("reference");
         QTest::addColumn<QString>("field");   // set before the run, "" for none
         QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("wait");        // the picture during this wait of the run; wholeRun: after it
+        QTest::addColumn<int>("wait");        // the picture at this position of the run; wholeRun: after it
         QTest::addColumn<QList<double>>("bars"); // of the finished picture, empty when not measured
 
         if (screenRatio() == 2) {
@@ -111,7 +111,7 @@ private Q_SLOTS:
         QFETCH(int, wait);
         QFETCH(QList<double>, bars);
 
-        ShownWindow shown;
+        ShownWindow shown(wait > 0);
         QImage actual;
         if (wait < 0) {
             QTRY_COMPARE(QApplication::focusWidget(), shown.window->cmdStart);
@@ -119,14 +119,15 @@ private Q_SLOTS:
         } else {
             if (!field.isEmpty())
                 setFieldText(shown.window->findChild<QLineEdit *>(field), text);
-            shown.atWait = [&](int current) {
-                if (current == wait)
-                    actual = shown.window->canvas->image().copy();
-            };
             shown.start();
             QVERIFY(shown.errors.empty());
-            if (wait == wholeRun)
+            if (wait > 0) {
+                shown.window->playback().seek(size_t(wait));
+                actual = shown.window->canvas->image().copy();
+                shown.window->playback().finish();
+            } else {
                 actual = shown.window->canvas->image();
+            }
         }
         QVERIFY(!actual.isNull());
         actual = comparable(actual);

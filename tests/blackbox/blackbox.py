@@ -291,6 +291,12 @@ class Program:
         return self.settled()
 
 
+def marks_between_screen_and_detector(image):
+    """Pixels that are not grey where the photon flies above the lowest point, right of the hole arrows, clear of
+    the detector arrows and off the axis."""
+    return [(x, y) for y in range(95, 480) if not 338 <= y <= 343 for x in range(175, 295) if image.rgb(x, y) != GREY][:5]
+
+
 def finished_picture(image):
     """The drawing, below the buttons."""
     if image.zoom != 1:
@@ -384,17 +390,52 @@ class BlackBox(unittest.TestCase):
         program.key("Tab", "Tab", "End", "shift+Tab", "shift+Tab", "space")
         started = program.run_in_progress(before)
 
-        # A click on KONEC and more key presses during the run do nothing; the run goes on.
+        # A click on KONEC and keys that are not the run's do nothing; the run goes on.
         program.click(KONEC)
         time.sleep(1)
         self.assertTrue(program.alive(), "KONEC acted during the run")
         program.rest_pointer()
-        program.key("space", "Escape")
+        program.key("Tab", "Escape", "Return", "a")
         later = program.run_in_progress(started)
         self.assertIsNone(later.bar(10), "the run was over before the close request")
 
         xwin("close", program.window)  # as a window manager's close button does
         self.assertEqual(program.exit_status(bound=15), 0)  # a run at slow-down 10 lasts half a minute
+
+    def test_7_the_teacher_pauses_steps_and_goes_on(self):
+        program = self.program
+        program.focus()
+        before = program.settled()
+        program.key("space")
+        program.run_in_progress(before)
+
+        program.key("space")  # paused: nothing moves
+        paused = program.settled()
+        time.sleep(2)
+        self.assertEqual(program.screenshot().pixels, paused.pixels, "the picture moved while paused")
+
+        program.key("Right")
+        stepped = program.settled()
+        self.assertNotEqual(stepped.pixels, paused.pixels, "a step forward drew nothing")
+        program.key("Left")
+        self.assertEqual(program.settled().pixels, paused.pixels, "a step back is not the picture before")
+
+        program.key("Home", "Next")  # Page Down from the beginning: the lowest point finished, the next not begun
+        lowest = program.settled()
+        self.assertIsNotNone(lowest.bar(0), "the lowest point's bar is missing")
+        self.assertIsNone(lowest.bar(1), "the next point has its bar")
+        self.assertEqual(marks_between_screen_and_detector(lowest), [], "the next point has begun")
+
+        program.click(START)  # "Pokračovat"
+        program.rest_pointer()
+        program.run_in_progress(lowest)
+        program.key("End")
+        final = program.finished()
+        self.assertBars(final)
+        if BlackBox.reference is not None:
+            self.assertEqual(finished_picture(final), BlackBox.reference, "End is not the finished picture")
+        program.click(KONEC)
+        self.assertEqual(program.exit_status(), 0)
 
     def test_3_covering_minimising_and_resizing_during_a_run_lose_nothing(self):
         program = self.program

@@ -1,0 +1,48 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers <vyvojari@kestrova.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "stroke.h"
+
+#include <cstddef>
+#include <vector>
+
+// A run as data: every stroke it draws, in order, cut into steps at the pacing's waits, and where each detector
+// point begins. A position is a count of steps drawn, from 0 (nothing of the run) to steps().size() (all of it).
+class Timeline
+{
+public:
+    struct Step
+    {
+        size_t strokesEnd = 0; // the strokes of steps up to and including this one
+        double counts = 0;     // the pacing's wait after it, as the run asked for it
+    };
+
+    // Recording. Strokes are appended to strokes(); wait() ends the step that holds those not yet in one,
+    // beginPoint() marks where the next step begins a detector point.
+    std::vector<Stroke> &strokes() { return m_strokes; }
+    void wait(double counts);
+    void beginPoint();
+    // The bar of each point, lowest first, in pixels exactly as drawn.
+    void addProbability(double bar) { m_probabilities.push_back(bar); }
+
+    const std::vector<Stroke> &strokes() const { return m_strokes; }
+    const std::vector<Step> &steps() const { return m_steps; }
+    const std::vector<double> &probabilities() const { return m_probabilities; }
+    size_t points() const { return m_pointBegins.size(); }
+    size_t end() const { return m_steps.size(); }
+
+    // Strokes drawn at a position.
+    size_t strokesAt(size_t position) const { return position == 0 ? 0 : m_steps[position - 1].strokesEnd; }
+    // The point whose step comes next at a position (the last point at the end), and the position where it begins.
+    size_t pointAt(size_t position) const;
+    size_t beginOf(size_t point) const { return point < points() ? m_pointBegins[point] : end(); }
+    // The end of a point: where its last step has been drawn.
+    size_t endOf(size_t point) const { return beginOf(point + 1); }
+
+private:
+    std::vector<Stroke> m_strokes;
+    std::vector<Step> m_steps;
+    std::vector<size_t> m_pointBegins;
+    std::vector<double> m_probabilities;
+};

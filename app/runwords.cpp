@@ -1,0 +1,137 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers <vyvojari@kestrova.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "runwords.h"
+
+#include "timeline.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+QString pixels(long length)
+{
+    const char *noun = length == 1 ? "pixel" : length >= 2 && length <= 4 ? "pixely" : "pixelů";
+    return QString::number(length) + u' ' + QString::fromUtf8(noun);
+}
+
+// "5", "3 a 7", "1, 6 a 11": point numbers counted from 1.
+QString pointList(const std::vector<size_t> &points)
+{
+    QString list;
+    for (size_t i = 0; i < points.size(); ++i) {
+        if (i > 0)
+            list += i + 1 == points.size() ? QStringLiteral(" a ") : QStringLiteral(", ");
+        list += QString::number(points[i] + 1);
+    }
+    return list;
+}
+
+std::vector<long> rounded(const std::vector<double> &probabilities)
+{
+    std::vector<long> lengths;
+    for (const double probability : probabilities)
+        lengths.push_back(std::lround(probability));
+    return lengths;
+}
+
+// The longest bars, and the bars shorter than both their neighbours; on the lengths as they are spoken.
+struct Extrema
+{
+    std::vector<size_t> maxima;
+    std::vector<size_t> minima;
+};
+
+Extrema extrema(const std::vector<long> &lengths)
+{
+    Extrema found;
+    if (lengths.empty() || std::all_of(lengths.begin(), lengths.end(), [&](long l) { return l == lengths.front(); }))
+        return found;
+    const long longest = *std::max_element(lengths.begin(), lengths.end());
+    for (size_t i = 0; i < lengths.size(); ++i) {
+        if (lengths[i] == longest)
+            found.maxima.push_back(i);
+        else if (i > 0 && i + 1 < lengths.size() && lengths[i] < lengths[i - 1] && lengths[i] < lengths[i + 1])
+            found.minima.push_back(i);
+    }
+    return found;
+}
+
+bool contains(const std::vector<size_t> &points, size_t point)
+{
+    return std::find(points.begin(), points.end(), point) != points.end();
+}
+
+// "Bod 3 z 11": the point of a position's last step drawn, counted from 1.
+QString pointOf(const Timeline &run, size_t point)
+{
+    return QStringLiteral("Bod %1 z %2").arg(point + 1).arg(run.points());
+}
+} // namespace
+
+namespace words {
+
+QString resultInWords(const std::vector<double> &probabilities)
+{
+    const std::vector<long> lengths = rounded(probabilities);
+    const Extrema found = extrema(lengths);
+    QStringList sentences{QStringLiteral("Výsledek v bodech detektoru odspodu nahoru, délka úsečky pravděpodobnosti "
+                                         "v pixelech:")};
+    for (size_t i = 0; i < lengths.size(); ++i) {
+        QString sentence = QStringLiteral("Bod %1: %2").arg(i + 1).arg(pixels(lengths[i]));
+        if (contains(found.maxima, i))
+            sentence += QStringLiteral(", maximum");
+        else if (contains(found.minima, i))
+            sentence += QStringLiteral(", minimum");
+        sentences << sentence + u'.';
+    }
+    const QString extremaSentence = extremaInWords(probabilities);
+    sentences << (extremaSentence.isEmpty() ? QStringLiteral("Všechny úsečky jsou stejně dlouhé.") : extremaSentence);
+    return sentences.join(u' ');
+}
+
+QString extremaInWords(const std::vector<double> &probabilities)
+{
+    const Extrema found = extrema(rounded(probabilities));
+    if (found.maxima.empty())
+        return {};
+    QString sentence = found.maxima.size() == 1 ? QStringLiteral("Maximum je v bodě ") : QStringLiteral("Maxima jsou v bodech ");
+    sentence += pointList(found.maxima);
+    if (found.minima.size() == 1)
+        sentence += QStringLiteral(", minimum v bodě ") + pointList(found.minima);
+    else if (!found.minima.empty())
+        sentence += QStringLiteral(", minima v bodech ") + pointList(found.minima);
+    return sentence + u'.';
+}
+
+QString stepInWords(const Timeline &run, size_t position)
+{
+    if (position == 0)
+        return QStringLiteral("Začátek: obrázek před spuštěním animace.");
+    const size_t step = position - 1; // the one just drawn
+    const size_t point = run.pointAt(step);
+    const size_t first = run.beginOf(point), count = run.endOf(point) - first, within = step - first;
+    QString what;
+    if (within + 1 == count)
+        what = QStringLiteral("šipky obou tras, jejich součet a úsečka pravděpodobnosti, %1.")
+                   .arg(pixels(std::lround(run.probabilities().at(point))));
+    else if (within == 0)
+        what = QStringLiteral("šipky fáze na otvorech, trasy od zdroje a foton na začátku obou tras.");
+    else if (within + 2 == count)
+        what = QStringLiteral("foton doletěl po obou trasách do bodu detektoru.");
+    else
+        what = QStringLiteral("foton postoupil po obou trasách.");
+    return QStringLiteral("%1, krok %2 z %3: %4").arg(pointOf(run, point)).arg(within + 1).arg(count).arg(what);
+}
+
+QString pausedInWords(const Timeline &run, size_t position)
+{
+    const QString where = position == 0 ? QStringLiteral("na začátku") : position >= run.end() ? QStringLiteral("na konci")
+        : QStringLiteral("v bodě %1 z %2").arg(run.pointAt(position - 1) + 1).arg(run.points());
+    return QStringLiteral("Animace pozastavena %1. Pokračovat: mezerník nebo Enter. Šipka vpravo a vlevo o krok "
+                          "vpřed a zpět, Page Down a Page Up na konec a na začátek bodu, Home na začátek, End na konec.")
+        .arg(where);
+}
+
+} // namespace words
