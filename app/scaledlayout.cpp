@@ -150,7 +150,8 @@ bool ScaledLayout::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_window) {
         if (event->type() == QEvent::Resize) {
             fit();
-        } else if (event->type() == QEvent::KeyPress && isWindowCommand(*event)) {
+        } else if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape
+                   && m_window->isFullScreen()) {
             if (!static_cast<QKeyEvent *>(event)->isAutoRepeat())
                 toggleFullScreen();
             return true;

@@ -17,7 +17,7 @@ class ScrollBarScaling;
 // Shows a window laid out in logical pixels for one size uniformly larger when the window grows: by
 // s = min(width / logical width, height / logical height), never below 1, centred, the margin in the window's own
 // background. Every control's geometry and font scale by s, the scroll bars' buttons too, and the canvas is
-// zoomed by s. F11 puts the window into full screen and takes it out of it; Esc takes it out.
+// zoomed by s. Esc takes the window out of full screen.
 class ScaledLayout : public QObject
 {
 public:
@@ -39,6 +39,8 @@ public:
 
     // F11, and Esc in full screen: keys that change nothing but the window's size, so a run lets them through.
     bool isWindowCommand(const QEvent &event) const;
+    // Into full screen, or back to the size before.
+    void toggleFullScreen();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -53,7 +55,6 @@ private:
 
     void fit();
     void apply(qreal scale, QPoint origin);
-    void toggleFullScreen();
 
     QWidget *m_window;
     QSize m_logicalSize;

@@ -11,16 +11,19 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 
 namespace {
 constexpr FormDrawing::Colour grey = 0x00C0C0C0;
@@ -124,7 +127,7 @@ SpomalenaAnimace::SpomalenaAnimace(QWidget *parent)
     connect(m_playback.get(), &Playback::moved, this, [this](size_t position) {
         cmdStart->setAccessibleDescription(words::stepInWords(*m_playback->run(), position));
     });
-    createRunCommands();
+    createCommands();
 
     describeForAssistiveTechnology();
     pressButtonsWithEnter();
@@ -284,50 +287,94 @@ std::vector<double> SpomalenaAnimace::probabilities() const
     return m_playback->run() ? m_playback->run()->probabilities() : std::vector<double>{};
 }
 
-void SpomalenaAnimace::createRunCommands()
+// An action of the window with the keys written as a Czech user reads them; those keys trigger it in the window.
+QAction *SpomalenaAnimace::addCommand(const QString &text, const QString &keys, const QList<QKeySequence> &shortcuts)
 {
-    const auto command = [this](const QString &text, std::initializer_list<QKeySequence> keys, auto handler) {
-        auto *action = new QAction(text, this);
-        action->setShortcuts(QList<QKeySequence>(keys));
-        action->setShortcutContext(Qt::WindowShortcut);
-        action->setEnabled(false);
-        connect(action, &QAction::triggered, this, handler);
-        addAction(action);
-        return action;
-    };
+    auto *action = new QAction(keys.isEmpty() ? text : text + u'\t' + keys, this);
+    action->setShortcuts(shortcuts);
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
+    return action;
+}
+
+void SpomalenaAnimace::createCommands()
+{
     Playback &playback = *m_playback;
     const auto seekTo = [&playback](auto where) {
         return [&playback, where] { playback.seek(where(*playback.run(), playback.position())); };
     };
-    runCommands.pause = command(QStringLiteral("Pozastavit"), {Qt::Key_Space, Qt::Key_Pause}, [&playback] {
+    const auto separator = [this] {
+        auto *line = new QAction(this);
+        line->setSeparator(true);
+        addAction(line);
+    };
+
+    commands.start = addCommand(QStringLiteral("Spustit animaci"), {}, {});
+    connect(commands.start, &QAction::triggered, cmdStart, &QPushButton::click);
+    commands.pause = addCommand(QStringLiteral("Pozastavit"), QStringLiteral("Mezerník"), {Qt::Key_Space, Qt::Key_Pause});
+    commands.pause->setAutoRepeat(false);
+    connect(commands.pause, &QAction::triggered, this, [&playback] {
         if (playback.state() == Playback::State::Playing)
             playback.pause();
         else
             playback.resume();
     });
-    runCommands.stepForward = command(QStringLiteral("O krok vpřed"), {Qt::Key_Right},
-                                      seekTo([](const Timeline &, size_t at) { return at + 1; }));
-    runCommands.stepBack = command(QStringLiteral("O krok zpět"), {Qt::Key_Left},
-                                   seekTo([](const Timeline &, size_t at) { return at > 0 ? at - 1 : 0; }));
-    runCommands.pointEnd = command(QStringLiteral("Na konec bodu"), {Qt::Key_PageDown},
-                                   seekTo([](const Timeline &run, size_t at) { return run.endOf(run.pointAt(at)); }));
-    runCommands.pointBegin = command(QStringLiteral("Na začátek bodu"), {Qt::Key_PageUp}, seekTo([](const Timeline &run, size_t at) {
+    commands.stepForward = addCommand(QStringLiteral("O krok vpřed"), QStringLiteral("Šipka vpravo"), {Qt::Key_Right});
+    connect(commands.stepForward, &QAction::triggered, this, seekTo([](const Timeline &, size_t at) { return at + 1; }));
+    commands.stepBack = addCommand(QStringLiteral("O krok zpět"), QStringLiteral("Šipka vlevo"), {Qt::Key_Left});
+    connect(commands.stepBack, &QAction::triggered, this,
+            seekTo([](const Timeline &, size_t at) { return at > 0 ? at - 1 : 0; }));
+    commands.pointEnd = addCommand(QStringLiteral("Na konec bodu"), QStringLiteral("Page Down"), {Qt::Key_PageDown});
+    connect(commands.pointEnd, &QAction::triggered, this,
+            seekTo([](const Timeline &run, size_t at) { return run.endOf(run.pointAt(at)); }));
+    commands.pointBegin = addCommand(QStringLiteral("Na začátek bodu"), QStringLiteral("Page Up"), {Qt::Key_PageUp});
+    connect(commands.pointBegin, &QAction::triggered, this, seekTo([](const Timeline &run, size_t at) {
         const size_t point = run.pointAt(at);
         return at > run.beginOf(point) || point == 0 ? run.beginOf(point) : run.beginOf(point - 1);
     }));
-    runCommands.home = command(QStringLiteral("Na začátek"), {Qt::Key_Home},
-                               seekTo([](const Timeline &, size_t) { return size_t(0); }));
-    runCommands.end = command(QStringLiteral("Na konec"), {Qt::Key_End}, [&playback] { playback.finish(); });
+    commands.home = addCommand(QStringLiteral("Na začátek animace"), QStringLiteral("Home"), {Qt::Key_Home});
+    connect(commands.home, &QAction::triggered, this, seekTo([](const Timeline &, size_t) { return size_t(0); }));
+    commands.end = addCommand(QStringLiteral("Na konec animace"), QStringLiteral("End"), {Qt::Key_End});
+    connect(commands.end, &QAction::triggered, this, [&playback] { playback.finish(); });
+    separator();
+    commands.fullScreen = addCommand(QStringLiteral("Celá obrazovka"), QStringLiteral("F11"), {Qt::Key_F11});
+    commands.fullScreen->setAutoRepeat(false);
+    connect(commands.fullScreen, &QAction::triggered, this, [this] { m_layout->toggleFullScreen(); });
+    separator();
+    commands.quit = addCommand(QStringLiteral("Ukončit program"), {}, {});
+    connect(commands.quit, &QAction::triggered, cmdKonec, &QPushButton::click);
+
+    // The menu by the keyboard, where the focus is.
+    for (const QKeySequence &keys : {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] {
+            QWidget *at = focusWidget() && focusWidget()->window() == this ? focusWidget() : this;
+            showCommands(at->mapToGlobal(at->rect().center()));
+        });
+    updateCommands();
 }
 
-void SpomalenaAnimace::updateRunCommands()
+void SpomalenaAnimace::updateCommands()
 {
     const bool running = m_playback->running();
-    for (QAction *action : {runCommands.pause, runCommands.stepForward, runCommands.stepBack, runCommands.pointEnd,
-                            runCommands.pointBegin, runCommands.home, runCommands.end})
+    for (QAction *action : {commands.pause, commands.stepForward, commands.stepBack, commands.pointEnd,
+                            commands.pointBegin, commands.home, commands.end})
         action->setEnabled(running);
-    runCommands.pause->setText(m_playback->state() == Playback::State::Paused ? QStringLiteral("Pokračovat")
-                                                                              : QStringLiteral("Pozastavit"));
+    commands.start->setEnabled(!running);
+    commands.quit->setEnabled(!running);
+    commands.pause->setText(m_playback->state() == Playback::State::Paused ? QStringLiteral("Pokračovat\tMezerník")
+                                                                            : QStringLiteral("Pozastavit\tMezerník"));
+}
+
+void SpomalenaAnimace::contextMenuEvent(QContextMenuEvent *event)
+{
+    showCommands(event->globalPos());
+}
+
+void SpomalenaAnimace::showCommands(const QPoint &globalPosition)
+{
+    QMenu menu(this);
+    menu.addActions(actions());
+    menu.exec(globalPosition);
 }
 
 std::array<QWidget *, 4> SpomalenaAnimace::handledControls() const
@@ -448,7 +495,7 @@ void SpomalenaAnimace::runBegins()
 
 void SpomalenaAnimace::runPausedOrGoesOn(Playback::State state)
 {
-    updateRunCommands();
+    updateCommands();
     if (state == Playback::State::Paused) {
         setStartText(QStringLiteral("Pokračovat"));
         cmdStart->setEnabled(true);

@@ -64,18 +64,22 @@ public:
 
     Canvas *canvas = nullptr;
 
-    // The commands of a run, each with its keys; enabled while a run lasts, playing or paused.
-    struct RunCommands
+    // Every command of the program, each with its keys where it has any: the window's actions, listed in this
+    // order by its context menu (right click, the Menu key, Shift+F10). Those that cannot act now are disabled.
+    struct Commands
     {
-        QAction *pause = nullptr;       // Space, Pause: pauses, or goes on
+        QAction *start = nullptr;       // "Start"
+        QAction *pause = nullptr;       // Space, Pause: pauses a run, or goes on
         QAction *stepForward = nullptr; // →
         QAction *stepBack = nullptr;    // ←
         QAction *pointEnd = nullptr;    // Page Down: the end of the present point, its bar drawn
         QAction *pointBegin = nullptr;  // Page Up: the beginning of the point, or of the one before
         QAction *home = nullptr;        // Home: the picture before the run
         QAction *end = nullptr;         // End: the run completed
+        QAction *fullScreen = nullptr;  // F11
+        QAction *quit = nullptr;        // "KONEC"
     };
-    RunCommands runCommands;
+    Commands commands;
 
     Pacer &pacer() { return m_pacer; }
     Playback &playback() { return *m_playback; }
@@ -99,6 +103,7 @@ protected:
     // reach its controls are dropped, but for the run's commands, the window's own and "Pokračovat".
     bool eventFilter(QObject *watched, QEvent *event) override;
     void play(std::shared_ptr<const Timeline> run) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     // "Start": the run, unless one is going on; "Pokračovat" while one is paused.
@@ -108,8 +113,10 @@ private:
     void runBegins();
     void runPausedOrGoesOn(Playback::State state);
     void runEnds();
-    void createRunCommands();
-    void updateRunCommands();
+    void createCommands();
+    void updateCommands();
+    QAction *addCommand(const QString &text, const QString &keys, const QList<QKeySequence> &shortcuts);
+    void showCommands(const QPoint &globalPosition);
     bool dropsDuringRun(QObject *watched, QEvent *event) const;
     void setStartText(const QString &text);
     // The controls with handlers: Start, KONEC, the scroll bar and the frame of the speed options.
