@@ -16,6 +16,8 @@ PACKAGES := cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liber
 
 # The black-box test under a window manager: maximise and full screen as on a desktop.
 PACKAGES += openbox
+# The black box reads the picture copied to the clipboard.
+PACKAGES += xclip
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

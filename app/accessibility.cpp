@@ -2,12 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "accessibility.h"
 
-#include "canvas.h"
-#include "spomalenaanimace.h"
-
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLabel>
+#include <QScrollBar>
 
 
 #ifdef KESTROVA_ATSPI
@@ -20,8 +18,10 @@
 #endif
 
 namespace {
+const char roleProperty[] = "kestrovaRole";
 const char busyProperty[] = "kestrovaBusy";
 const char coveredProperty[] = "kestrovaCovered";
+const char valueTextProperty[] = "kestrovaValueText";
 
 class Frame : public QAccessibleWidget
 {
@@ -75,15 +75,52 @@ public:
     }
 };
 
-QAccessibleInterface *factory(const QString &className, QObject *object)
+// A scroll bar whose value is told in words as well as in numbers.
+class Setting : public QAccessibleWidget, public QAccessibleValueInterface
 {
-    if (className == QLatin1String(SpomalenaAnimace::staticMetaObject.className()))
+public:
+    explicit Setting(QScrollBar *bar)
+        : QAccessibleWidget(bar, QAccessible::ScrollBar)
+    {
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface *>(this)
+                                                   : QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value)
+            return widget()->property(valueTextProperty).toString();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QVariant currentValue() const override { return bar()->value(); }
+    void setCurrentValue(const QVariant &value) override { bar()->setValue(value.toInt()); }
+    QVariant maximumValue() const override { return bar()->maximum(); }
+    QVariant minimumValue() const override { return bar()->minimum(); }
+    QVariant minimumStepSize() const override { return bar()->singleStep(); }
+
+private:
+    QScrollBar *bar() const { return static_cast<QScrollBar *>(widget()); }
+};
+
+QAccessibleInterface *factory(const QString &, QObject *object)
+{
+    switch (accessibility::Role(object->property(roleProperty).toInt())) {
+    case accessibility::Role::Frame:
         return new Frame(static_cast<QWidget *>(object));
-    if (className == QLatin1String(Canvas::staticMetaObject.className()))
+    case accessibility::Role::Picture:
         return new Picture(static_cast<QWidget *>(object));
-    if (className == QLatin1String(QLabel::staticMetaObject.className())
-        && qobject_cast<SpomalenaAnimace *>(object->parent()))
+    case accessibility::Role::Label:
         return new Label(static_cast<QLabel *>(object));
+    case accessibility::Role::Setting:
+        return new Setting(static_cast<QScrollBar *>(object));
+    case accessibility::Role::Default:
+        break;
+    }
     return nullptr;
 }
 
@@ -151,6 +188,18 @@ void install()
         return true;
     }();
     (void)installed;
+}
+
+void present(QWidget *widget, Role role)
+{
+    widget->setProperty(roleProperty, int(role));
+}
+
+void setValueText(QWidget *setting, const QString &text)
+{
+    setting->setProperty(valueTextProperty, text);
+    QAccessibleValueChangeEvent event(setting, text);
+    QAccessible::updateAccessibility(&event);
 }
 
 void setBusy(QWidget *window, bool busy)

@@ -109,6 +109,21 @@ void ScaledLayout::apply(qreal scale, QPoint origin)
     m_canvas->setZoom(scale);
 }
 
+ScaledLayout::AtScaleOne::AtScaleOne(ScaledLayout &layout)
+    : m_layout(layout)
+    , m_scale(layout.m_scale)
+    , m_origin(layout.m_origin)
+{
+    m_layout.m_window->setUpdatesEnabled(false);
+    m_layout.apply(1, QPoint());
+}
+
+ScaledLayout::AtScaleOne::~AtScaleOne()
+{
+    m_layout.apply(m_scale, m_origin);
+    m_layout.m_window->setUpdatesEnabled(true);
+}
+
 void ScaledLayout::setFont(QWidget *control, const QFont &font)
 {
     for (Control &kept : m_controls)

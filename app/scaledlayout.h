@@ -37,6 +37,21 @@ public:
     void setFont(QWidget *control, const QFont &font);
     QFont font(const QWidget *control) const;
 
+    // While it lasts, the window is laid out at scale 1 from its top left corner, unseen: its updates are held.
+    class AtScaleOne
+    {
+    public:
+        explicit AtScaleOne(ScaledLayout &layout);
+        ~AtScaleOne();
+        AtScaleOne(const AtScaleOne &) = delete;
+        AtScaleOne &operator=(const AtScaleOne &) = delete;
+
+    private:
+        ScaledLayout &m_layout;
+        qreal m_scale;
+        QPoint m_origin;
+    };
+
     // F11, and Esc in full screen: keys that change nothing but the window's size, so a run lets them through.
     bool isWindowCommand(const QEvent &event) const;
     // Into full screen, or back to the size before.

@@ -4,6 +4,7 @@
 
 #include "accessibility.h"
 #include "canvas.h"
+#include "helpwindow.h"
 #include "fields.h"
 #include "runtimeerror.h"
 #include "runwords.h"
@@ -11,6 +12,15 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QImageWriter>
+#include <QMessageBox>
+#include <QSaveFile>
+#include <QScreen>
+#include <QStandardPaths>
 #include <QContextMenuEvent>
 #include <QFontMetricsF>
 #include <QGroupBox>
@@ -99,7 +109,10 @@ QLineEdit *captionBox(QWidget *parent, const char *name, const QRect &geometry, 
 
 QLabel *label(QWidget *parent, const char *name, const QRect &geometry, const QString &text)
 {
-    auto *caption = place(new QLabel(text, parent), name, geometry);
+    auto *caption = new QLabel(parent);
+    accessibility::present(caption, accessibility::Role::Label);
+    caption->setText(text);
+    place(caption, name, geometry);
     caption->setWordWrap(true);
     caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return caption;
@@ -110,6 +123,7 @@ SpomalenaAnimace::SpomalenaAnimace(QWidget *parent)
     : QWidget(parent)
 {
     accessibility::install();
+    accessibility::present(this, accessibility::Role::Frame);
     setObjectName(QStringLiteral("SpomalenaAnimace"));
     setWindowTitle(QStringLiteral("Detail Animace spomalené"));
     resize(clientSize);
@@ -150,7 +164,7 @@ void SpomalenaAnimace::describeForAssistiveTechnology()
     cmdKonec->setAccessibleName(QStringLiteral("Konec"));
     cmdKonec->setAccessibleDescription(QStringLiteral("Ukončí program."));
     HScroll1->setAccessibleName(QStringLiteral("Zpomalení animace"));
-    HScroll1->setAccessibleDescription(QStringLiteral("1 je nejrychlejší, 10 nejpomalejší. Platí od příštího startu."));
+    describeSlowDown();
     nAdresa->setAccessibleName(QStringLiteral("Webová adresa"));
     nAdresa->setAccessibleDescription(QStringLiteral("Adresa stránek programu, jen pro informaci."));
     labTitul->setAccessibleName(labTitul->text());
@@ -182,6 +196,7 @@ void SpomalenaAnimace::createControls()
         hidden->hide();
 
     canvas = new Canvas(this);
+    accessibility::present(canvas, accessibility::Role::Picture);
 
     nPocetFotonu = textBox(this, "nPocetFotonu", {32, 280, 89, 25}, QStringLiteral("nPocetFotonu"));
     nRd = textBox(this, "nRd", {56, 248, 49, 25}, QStringLiteral("nRd"));
@@ -221,7 +236,9 @@ void SpomalenaAnimace::createControls()
         setBackground(option, grey);
     }
 
-    HScroll1 = place(new QScrollBar(Qt::Horizontal, this), "HScroll1", {440, 16, 121, 17});
+    HScroll1 = new QScrollBar(Qt::Horizontal, this);
+    accessibility::present(HScroll1, accessibility::Role::Setting);
+    place(HScroll1, "HScroll1", {440, 16, 121, 17});
     HScroll1->setRange(1, 10); // left end 1 (fastest), right end 10 (slowest)
     HScroll1->setSingleStep(1);
     HScroll1->setPageStep(1);
@@ -256,6 +273,7 @@ void SpomalenaAnimace::connectHandlers()
             return;
         }
         guarded([this] { HScroll1_Change(); });
+        describeSlowDown();
     });
     const auto onSelect = [this](QRadioButton *option, void (SpomalenaAnimace::*handler)()) {
         connect(option, &QRadioButton::toggled, this, [this, handler](bool selected) {
@@ -337,9 +355,16 @@ void SpomalenaAnimace::createCommands()
     commands.end = addCommand(QStringLiteral("Na konec animace"), QStringLiteral("End"), {Qt::Key_End});
     connect(commands.end, &QAction::triggered, this, [&playback] { playback.finish(); });
     separator();
+    commands.copy = addCommand(QStringLiteral("Kopírovat obrázek"), QStringLiteral("Ctrl+C"), {QKeySequence::Copy});
+    connect(commands.copy, &QAction::triggered, this, [this] { QGuiApplication::clipboard()->setImage(picture()); });
+    commands.save = addCommand(QStringLiteral("Uložit obrázek…"), QStringLiteral("Ctrl+S"), {QKeySequence::Save});
+    connect(commands.save, &QAction::triggered, this, &SpomalenaAnimace::savePictureAs);
+    separator();
     commands.fullScreen = addCommand(QStringLiteral("Celá obrazovka"), QStringLiteral("F11"), {Qt::Key_F11});
     commands.fullScreen->setAutoRepeat(false);
     connect(commands.fullScreen, &QAction::triggered, this, [this] { m_layout->toggleFullScreen(); });
+    commands.help = addCommand(QStringLiteral("Nápověda"), QStringLiteral("F1"), {Qt::Key_F1});
+    connect(commands.help, &QAction::triggered, this, &SpomalenaAnimace::showHelp);
     separator();
     commands.quit = addCommand(QStringLiteral("Ukončit program"), {}, {});
     connect(commands.quit, &QAction::triggered, cmdKonec, &QPushButton::click);
@@ -368,6 +393,105 @@ void SpomalenaAnimace::updateCommands()
 void SpomalenaAnimace::contextMenuEvent(QContextMenuEvent *event)
 {
     showCommands(event->globalPos());
+}
+
+void SpomalenaAnimace::showHelp()
+{
+    m_playback->pause();
+    const bool first = !m_help;
+    if (first)
+        m_help = new HelpWindow(this);
+    m_help->setCommands(actions());
+    m_help->setZoom(m_layout->scale());
+    if (first) { // beside the window where the screen has room, else over its right part
+        const QRect screen = this->screen()->availableGeometry();
+        const QPoint beside = frameGeometry().topRight() + QPoint(8, 0);
+        m_help->move(std::clamp(beside.x(), screen.left(), std::max(screen.left(), screen.right() - m_help->width())),
+                     std::clamp(beside.y(), screen.top(), std::max(screen.top(), screen.bottom() - m_help->height())));
+    }
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+}
+
+void SpomalenaAnimace::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (m_help)
+        m_help->setZoom(m_layout->scale());
+}
+
+QImage SpomalenaAnimace::picture()
+{
+    const qreal ratio = devicePixelRatioF();
+    QImage image((QSizeF(clientSize) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(FormDrawing::resolve(grey));
+    const ScaledLayout::AtScaleOne unscaled(*m_layout);
+    QPainter painter(&image);
+    for (QObject *child : children()) { // the bottom of the stack first
+        auto *control = qobject_cast<QWidget *>(child);
+        if (control && !control->isWindow() && control->isVisible() && control != cmdStart && control != cmdKonec
+            && control != HScroll1)
+            control->render(&painter, control->pos(), QRegion(), QWidget::DrawChildren);
+    }
+    return image;
+}
+
+bool SpomalenaAnimace::savePicture(const QString &fileName)
+{
+    QSaveFile file(fileName);
+    QImageWriter writer(&file, "png");
+    if (file.open(QIODevice::WriteOnly) && writer.write(picture()) && file.commit())
+        return true;
+    const QFileInfo folder(QFileInfo(fileName).absolutePath());
+    QString why;
+    if (!folder.isDir())
+        why = QStringLiteral("Složka %1 neexistuje.").arg(QDir::toNativeSeparators(folder.filePath()));
+    else if (QFileInfo(fileName).isDir())
+        why = QStringLiteral("Tento název už je složka. Zvolte jméno souboru.");
+    else if (file.error() == QFileDevice::WriteError || file.error() == QFileDevice::ResourceError
+             || writer.error() == QImageWriter::DeviceError)
+        why = QStringLiteral("Zápis se nezdařil; na disku možná není dost místa.");
+    else if (!folder.isWritable() || file.errorString().contains(QLatin1String("ermission")))
+        why = QStringLiteral("Do složky %1 nemáte právo zapisovat. Zvolte jinou, například svou složku Obrázky.")
+                  .arg(QDir::toNativeSeparators(folder.filePath()));
+    else
+        why = QStringLiteral("Soubor s tímto jménem nelze vytvořit. Zvolte jiné jméno nebo jinou složku.");
+    QMessageBox::warning(this, QStringLiteral("Obrázek nebyl uložen"),
+                         QStringLiteral("Obrázek se nepodařilo uložit do souboru „%1“.\n\n%2")
+                             .arg(QDir::toNativeSeparators(fileName), why));
+    return false;
+}
+
+void SpomalenaAnimace::savePictureAs()
+{
+    m_playback->pause();
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    const QString suggested = QStringLiteral("kestrova-%1.png").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmm")));
+    QFileDialog dialog(this, QStringLiteral("Uložit obrázek"), QDir(folder).filePath(suggested),
+                       QStringLiteral("Obrázek PNG (*.png)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Složka:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Název souboru:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Typ souboru:"));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Uložit"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Zrušit"));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        const QString fileName = dialog.selectedFiles().constFirst();
+        if (QFileInfo::exists(fileName)
+            && QMessageBox::question(this, QStringLiteral("Uložit obrázek"),
+                                     QStringLiteral("Soubor „%1“ už existuje. Nahradit ho?").arg(QDir::toNativeSeparators(fileName)),
+                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+                   != QMessageBox::Yes)
+            continue;
+        if (savePicture(fileName))
+            return;
+    }
 }
 
 void SpomalenaAnimace::showCommands(const QPoint &globalPosition)
@@ -459,6 +583,15 @@ bool SpomalenaAnimace::dropsDuringRun(QObject *watched, QEvent *event) const
     default:
         return false;
     }
+}
+
+// The slow-down and what it means, for the tooltip and for assistive technology.
+void SpomalenaAnimace::describeSlowDown()
+{
+    const QString meaning = QStringLiteral("Zpomalení %1 z 10; projeví se při příštím spuštění").arg(HScroll1->value());
+    HScroll1->setToolTip(meaning + QStringLiteral(". Vlevo nejrychleji, vpravo nejpomaleji."));
+    HScroll1->setAccessibleDescription(HScroll1->toolTip());
+    accessibility::setValueText(HScroll1, meaning);
 }
 
 // Start's text, in a font that fits it into the button.

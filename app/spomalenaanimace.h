@@ -13,6 +13,7 @@
 #include <memory>
 
 class Canvas;
+class HelpWindow;
 class ScaledLayout;
 class QAction;
 class QGroupBox;
@@ -76,7 +77,10 @@ public:
         QAction *pointBegin = nullptr;  // Page Up: the beginning of the point, or of the one before
         QAction *home = nullptr;        // Home: the picture before the run
         QAction *end = nullptr;         // End: the run completed
+        QAction *copy = nullptr;        // Ctrl+C: picture() to the clipboard
+        QAction *save = nullptr;        // Ctrl+S: picture() to a PNG file the teacher names
         QAction *fullScreen = nullptr;  // F11
+        QAction *help = nullptr;        // F1
         QAction *quit = nullptr;        // "KONEC"
     };
     Commands commands;
@@ -85,6 +89,16 @@ public:
     Playback &playback() { return *m_playback; }
     // The bar of each point of the last run, lowest first, as drawn; empty before the first.
     std::vector<double> probabilities() const;
+
+    // The picture as the window shows it at zoom 1: the drawing on the window's grey, with the title and the
+    // captions, without the buttons and the scroll bar; 810 × 600 times the screen's pixel ratio, whatever the zoom.
+    QImage picture();
+    // Saves picture() as PNG; when that fails, a Czech message says why, and false is returned.
+    bool savePicture(const QString &fileName);
+    // Asks for a file name, with one suggested, and saves there; a playing run is paused first.
+    void savePictureAs();
+    // Shows the help, pausing a playing run; the help grows with the window.
+    void showHelp();
 
     // Writes the starting values of the parameter fields and selects "Rychlá".
     void Form_Load();
@@ -104,6 +118,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void play(std::shared_ptr<const Timeline> run) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     // "Start": the run, unless one is going on; "Pokračovat" while one is paused.
@@ -119,6 +134,7 @@ private:
     void showCommands(const QPoint &globalPosition);
     bool dropsDuringRun(QObject *watched, QEvent *event) const;
     void setStartText(const QString &text);
+    void describeSlowDown();
     // The controls with handlers: Start, KONEC, the scroll bar and the frame of the speed options.
     std::array<QWidget *, 4> handledControls() const;
     void createControls();
@@ -133,4 +149,5 @@ private:
     Pacer m_pacer;
     std::unique_ptr<Playback> m_playback;
     std::unique_ptr<ScaledLayout> m_layout;
+    HelpWindow *m_help = nullptr; // made when first shown
 };

@@ -291,6 +291,25 @@ class Program:
         return self.settled()
 
 
+def png_image(png):
+    """An Image of PNG bytes, through ImageMagick."""
+    ppm = subprocess.run(["convert", "png:-", "-depth", "8", "ppm:-"], input=png, capture_output=True, timeout=BOUND,
+                         check=True).stdout
+    return Image(ppm)
+
+
+def png_file(path):
+    with open(path, "rb") as file:
+        return png_image(file.read())
+
+
+def clipboard_image():
+    """The image on the clipboard, or None while there is none."""
+    found = subprocess.run(["xclip", "-selection", "clipboard", "-t", "image/png", "-o"], capture_output=True,
+                           timeout=BOUND)
+    return png_image(found.stdout) if found.returncode == 0 and found.stdout else None
+
+
 def marks_between_screen_and_detector(image):
     """Pixels that are not grey where the photon flies above the lowest point, right of the hole arrows, clear of
     the detector arrows and off the axis."""
@@ -539,6 +558,39 @@ class BlackBox(unittest.TestCase):
             self.assertEqual(finished_picture(final), BlackBox.zoomed_reference,
                              "the picture differs from that of a run at this size from the start")
         xwin("close", program.window)
+        self.assertEqual(program.exit_status(), 0)
+
+
+    def test_8_the_picture_copied_and_saved_through_the_dialog(self):
+        if LAUNCHER:
+            self.skipTest("Windows has a file dialog and a clipboard of its own")
+        program = self.program
+        program.focus()
+        before = program.settled()
+        program.key("space")
+        program.run_in_progress(before)
+        final = program.finished()
+
+        program.key("ctrl+c")
+        copied = wait_for("the picture on the clipboard", clipboard_image)
+        self.assertEqual((copied.width, copied.height), SIZE)
+        self.assertBars(copied)
+
+        folder = tempfile.TemporaryDirectory()
+        self.addCleanup(folder.cleanup)
+        path = os.path.join(folder.name, "kestrova-obrazek.png")
+        program.key("ctrl+s")
+        wait_for("the file dialog", lambda: run("xdotool", "search", "--onlyvisible", "--name", "^Uložit obrázek$",
+                                                check=False).split())
+        program.key("ctrl+a")
+        xdotool("type", "--delay", 20, path)
+        program.key("Return")
+        saved = wait_for("the saved picture", lambda: os.path.exists(path) and png_file(path))
+        self.assertEqual((saved.width, saved.height), SIZE)
+        # Below the buttons, the file holds what the window shows.
+        self.assertEqual(saved.region(0, 60, SIZE[0], SIZE[1]), final.region(0, 60, SIZE[0], SIZE[1]))
+        self.assertEqual(saved.rgb(*START), GREY, "the buttons are in the picture")
+        program.click(KONEC)
         self.assertEqual(program.exit_status(), 0)
 
 

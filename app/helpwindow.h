@@ -1,0 +1,33 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers <vyvojari@kestrova.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QAction>
+#include <QList>
+#include <QWidget>
+
+class QTextBrowser;
+
+// Help in Czech, a small window of its own beside the main one: a legend of the picture, the physics in three
+// sentences, and every key of the program, taken from the commands it is given.
+class HelpWindow : public QWidget
+{
+public:
+    // Its size at the main window's zoom 1, in logical pixels.
+    static constexpr QSize baseSize{560, 600};
+
+    explicit HelpWindow(QWidget *mainWindow);
+
+    // Shows the keys of these commands; an action's text is "name\tkeys", and those without keys are left out.
+    void setCommands(const QList<QAction *> &commands);
+    // As large as the main window's content, zoom times the size at 1.
+    void setZoom(qreal zoom);
+
+private:
+    QTextBrowser *m_text;
+    QFont m_baseFont;
+    qreal m_zoom = 1;
+};
+
+// The help's text, as HTML.
+QString helpText(const QList<QAction *> &commands);

@@ -1,0 +1,274 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers <vyvojari@kestrova.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Finding and keeping what the program shows: its commands in a menu and in help, the picture copied and saved, and
+// a failure to save told in Czech with the program going on.
+#include "testsupport.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+
+#ifdef Q_OS_LINUX
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
+
+namespace {
+// Root writes anywhere; without these capabilities a folder's permissions bind the test as they bind a teacher.
+void dropOverridingPermissions()
+{
+#ifdef Q_OS_LINUX
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[_LINUX_CAPABILITY_U32S_3]{};
+    if (syscall(SYS_capget, &header, data) != 0)
+        return;
+    for (const int capability : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER}) {
+        data[capability / 32].effective &= ~(1u << (capability % 32));
+        data[capability / 32].permitted &= ~(1u << (capability % 32));
+    }
+    syscall(SYS_capset, &header, data);
+#endif
+}
+
+// Answers the next message box and keeps its text.
+struct MessageAnswer : QObject
+{
+    QString text;
+    QTimer timer;
+    MessageAnswer()
+    {
+        connect(&timer, &QTimer::timeout, this, [this] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                text = box->text();
+                box->accept();
+            }
+        });
+        timer.start(10);
+    }
+};
+
+QStringList enabledCommands(const SpomalenaAnimace &window)
+{
+    QStringList enabled;
+    for (const QAction *action : window.actions())
+        if (!action->isSeparator() && action->isEnabled())
+            enabled << action->text().section(u'\t', 0, 0);
+    return enabled;
+}
+}
+
+class TestPicture : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    void commandsThatCanAct_data()
+    {
+        QTest::addColumn<int>("state"); // 0 before a run, 1 playing, 2 paused
+        QTest::addColumn<QStringList>("enabled");
+        const QStringList always{"Kopírovat obrázek", "Uložit obrázek…", "Celá obrazovka", "Nápověda"};
+        const QStringList running{"O krok vpřed", "O krok zpět", "Na konec bodu", "Na začátek bodu",
+                                  "Na začátek animace", "Na konec animace"};
+        QTest::newRow("before a run") << 0 << QStringList{"Spustit animaci"} + always + QStringList{"Ukončit program"};
+        QTest::newRow("playing") << 1 << QStringList{"Pozastavit"} + running + always;
+        QTest::newRow("paused") << 2 << QStringList{"Pokračovat"} + running + always;
+    }
+
+    // Every command is listed; those that cannot act now are disabled, not hidden.
+    void commandsThatCanAct()
+    {
+        QFETCH(int, state);
+        QFETCH(QStringList, enabled);
+        ShownWindow shown(true);
+        if (state > 0)
+            shown.start();
+        if (state > 1)
+            QTest::keyClick(shown.window.get(), Qt::Key_Space);
+        QStringList actual = enabledCommands(*shown.window);
+        actual.sort();
+        enabled.sort();
+        QCOMPARE(actual, enabled);
+        shown.window->playback().finish();
+    }
+
+    void menuByKeys_data()
+    {
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::newRow("Menu") << QKeySequence(Qt::Key_Menu);
+        QTest::newRow("Shift+F10") << QKeySequence(Qt::SHIFT | Qt::Key_F10);
+    }
+
+    void menuByKeys()
+    {
+        QFETCH(QKeySequence, keys);
+        ShownWindow shown;
+        QList<QAction *> listed;
+        QTimer::singleShot(0, this, [&] {
+            if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+                listed = menu->actions();
+                menu->close();
+            }
+        });
+        QTest::keySequence(shown.window.get(), keys);
+        QCOMPARE(listed, shown.window->actions());
+    }
+
+    // Help pauses a playing run, names every key the menu shows, and grows with the window.
+    void help()
+    {
+        ShownWindow shown(true);
+        shown.start();
+        QTest::keyClick(shown.window.get(), Qt::Key_F1);
+        QCOMPARE(shown.window->playback().state(), Playback::State::Paused);
+        auto *help = shown.window->findChild<QWidget *>(QStringLiteral("help"));
+        QVERIFY(help && help->isVisible());
+        const QString text = help->findChild<QTextBrowser *>()->toPlainText();
+        for (const QAction *action : shown.window->actions())
+            if (action->text().contains(u'\t'))
+                QVERIFY2(text.contains(action->text().section(u'\t', 1)), qPrintable(action->text()));
+        for (const char *legend : {"Horní trasa", "Dolní trasa", "Součet obou šipek", "0,1 × |součet|²", "úměrná", "≈ 42 pixelů"})
+            QVERIFY2(text.contains(QString::fromUtf8(legend)), legend);
+        const qreal pointsAtOne = help->findChild<QTextBrowser *>()->font().pointSizeF();
+        const int widthAtOne = help->width();
+        shown.window->resize(SpomalenaAnimace::clientSize * 1.8);
+        QCOMPARE(help->findChild<QTextBrowser *>()->font().pointSizeF(), pointsAtOne * 1.8);
+        QCOMPARE(help->width(), qRound(widthAtOne * 1.8));
+        shown.window->playback().finish();
+    }
+
+    void slowDownInWords()
+    {
+        ShownWindow shown;
+        QScrollBar *bar = shown.window->HScroll1;
+        bar->setValue(3);
+        const QString words = QStringLiteral("Zpomalení 3 z 10; projeví se při příštím spuštění");
+        QVERIFY(bar->toolTip().startsWith(words));
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(bar);
+        QCOMPARE(accessible->text(QAccessible::Value), words);
+        QCOMPARE(accessible->valueInterface()->currentValue().toInt(), 3);
+    }
+
+    void picture_data()
+    {
+        QTest::addColumn<qreal>("zoom");
+        QTest::newRow("at 1:1") << 1.0;
+        QTest::newRow("maximised, 1.8") << 1.8;
+    }
+
+    // The picture is the window at zoom 1 whatever its zoom: the drawing, the title and the captions on grey, the
+    // buttons and the scroll bar left out.
+    void picture()
+    {
+        QFETCH(qreal, zoom);
+        QImage atOne;
+        {
+            ShownWindow reference;
+            reference.start();
+            atOne = reference.window->picture();
+        }
+        ShownWindow shown;
+        shown.window->resize(SpomalenaAnimace::clientSize * zoom);
+        shown.start();
+        const QImage picture = shown.window->picture();
+        const qreal ratio = shown.window->devicePixelRatioF();
+        QCOMPARE(picture.size(), (QSizeF(SpomalenaAnimace::clientSize) * ratio).toSize());
+        QCOMPARE(picture, atOne);
+        QCOMPARE(shown.window->canvas->zoom(), zoom); // and the window as it was
+
+        const auto at = [&](double x, double y) { return QColor(picture.pixel(int(x * ratio), int(y * ratio))); };
+        for (const QWidget *left : std::initializer_list<const QWidget *>{shown.window->cmdStart, shown.window->cmdKonec, shown.window->HScroll1})
+            QCOMPARE(at(left->x() / zoom + 10, left->y() / zoom + 10), QColor(0xC0, 0xC0, 0xC0));
+        QCOMPARE(at(550 + 50, 500.94), QColor(Qt::black)); // the lowest bar
+        int dark = 0; // the title's letters
+        for (int x = 100; x < 420; ++x)
+            dark += qGray(picture.pixel(int(x * ratio), int(20 * ratio))) < 100;
+        QVERIFY(dark > 20);
+        int captionText = 0; // "Zdroj fotonu"
+        for (int x = 58; x < 118; ++x)
+            captionText += qGray(picture.pixel(int(x * ratio), int(321 * ratio))) < 100;
+        QVERIFY(captionText > 5);
+    }
+
+    void copy_data()
+    {
+        QTest::addColumn<bool>("inTextBox");
+        QTest::newRow("the picture") << false;
+        QTest::newRow("a text box's text, as usual") << true;
+    }
+
+    void copy()
+    {
+        QFETCH(bool, inTextBox);
+        ShownWindow shown;
+        shown.start();
+        QGuiApplication::clipboard()->clear();
+        if (inTextBox) {
+            shown.window->nAdresa->setFocus();
+            shown.window->nAdresa->selectAll();
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+        if (inTextBox) {
+            QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kestrova.example"));
+            QVERIFY(QGuiApplication::clipboard()->image().isNull());
+        } else {
+            QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_ARGB32),
+                     shown.window->picture().convertToFormat(QImage::Format_ARGB32));
+        }
+    }
+
+    void saves()
+    {
+        ShownWindow shown;
+        shown.start();
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("obrázek.png"));
+        QVERIFY(shown.window->savePicture(file));
+        QCOMPARE(QImage(file).convertToFormat(QImage::Format_ARGB32),
+                 shown.window->picture().convertToFormat(QImage::Format_ARGB32));
+    }
+
+    void failureToSave_data()
+    {
+        QTest::addColumn<QString>("where"); // in a fresh folder
+        QTest::addColumn<QString>("reason");
+#ifdef Q_OS_LINUX
+        QTest::newRow("a folder without write permission") << "jen-ke-čtení/obrázek.png" << "nemáte právo zapisovat";
+#endif
+        QTest::newRow("a folder that does not exist") << "není/obrázek.png" << "neexistuje";
+        QTest::newRow("a name taken by a folder") << "složka" << "je složka";
+    }
+
+    // A clear Czech message, and the program goes on.
+    void failureToSave()
+    {
+        QFETCH(QString, where);
+        QFETCH(QString, reason);
+        ShownWindow shown;
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("složka")));
+        const QString readOnly = folder.filePath(QStringLiteral("jen-ke-čtení"));
+        QVERIFY(QDir().mkdir(readOnly));
+        QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        dropOverridingPermissions();
+        if (where.startsWith(QStringLiteral("jen")) && QFile(readOnly + QStringLiteral("/zkouška")).open(QIODevice::WriteOnly))
+            QSKIP("this process may write into a folder without write permission");
+
+        MessageAnswer answer;
+        QVERIFY(!shown.window->savePicture(folder.filePath(where)));
+        QVERIFY2(answer.text.contains(QStringLiteral("Obrázek se nepodařilo uložit")), qPrintable(answer.text));
+        QVERIFY2(answer.text.contains(reason), qPrintable(answer.text));
+        QVERIFY(shown.window->isVisible());
+        shown.start(); // and the program goes on
+        QVERIFY(shown.window->nClona->isVisible());
+        QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+};
+
+QTEST_MAIN(TestPicture)
+#include "tst_picture.moc"
