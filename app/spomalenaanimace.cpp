@@ -46,7 +46,8 @@ const QString drawingDescription = QStringLiteral(
     "Vlevo zdroj fotonů, za ním clona se dvěma otvory, dále svislý detektor. Foton letí z obou otvorů "
     "současně k jedenácti bodům detektoru, odspodu nahoru; každá trasa otáčí svou šipkou fáze (radiusvektor). "
     "Ve sloupci součtu se obě šipky skládají za sebou, zelená šipka je jejich součet. Vodorovná úsečka "
-    "vpravo má délku 0,1 násobku druhé mocniny délky součtu: pravděpodobnost, že foton dopadne do toho bodu.");
+    "vpravo má délku 0,1 násobku druhé mocniny délky součtu; je úměrná pravděpodobnosti, že foton dopadne do "
+    "toho bodu.");
 const QString startDescription =
     QStringLiteral("Spustí animaci: foton letí oběma trasami k jedenácti bodům detektoru.");
 const QString runningDescription = QStringLiteral(
