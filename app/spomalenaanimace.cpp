@@ -553,8 +553,8 @@ bool SpomalenaAnimace::eventFilter(QObject *watched, QEvent *event)
 {
     if (dropsDuringRun(watched, event))
         return true;
-    auto *button = qobject_cast<QPushButton *>(watched);
-    if (event->type() == QEvent::KeyPress && (button == cmdStart || button == cmdKonec)) {
+    if (event->type() == QEvent::KeyPress && (watched == cmdStart || watched == cmdKonec)) {
+        auto *button = static_cast<QPushButton *>(watched);
         const auto *key = static_cast<QKeyEvent *>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
@@ -568,8 +568,6 @@ bool SpomalenaAnimace::eventFilter(QObject *watched, QEvent *event)
 
 bool SpomalenaAnimace::dropsDuringRun(QObject *watched, QEvent *event) const
 {
-    if (!m_playback->running() || !watched->isWidgetType() || static_cast<QWidget *>(watched)->window() != this)
-        return false;
     switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
@@ -580,7 +578,8 @@ bool SpomalenaAnimace::dropsDuringRun(QObject *watched, QEvent *event) const
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::Wheel:
-        return !(watched == cmdStart && cmdStart->isEnabled()); // "Pokračovat"
+        return m_playback->running() && watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == this
+               && !(watched == cmdStart && cmdStart->isEnabled()); // "Pokračovat"
     default:
         return false;
     }

@@ -51,6 +51,14 @@ double residentMegabytes()
     return resident * double(sysconf(_SC_PAGESIZE)) / (1024 * 1024);
 }
 
+// Waits in the event loop without turning it otherwise: QTest::qWait wakes every few milliseconds.
+void idle(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 void print(const char *name, double value)
 {
     std::printf("%s: %.3f\n", name, value);
@@ -118,32 +126,33 @@ struct Bench
                 window.pacer().setCountDuration(Pacer::defaultCountDuration);
                 window.cmdStart_Click();
                 playback.pause();
-                QTest::qWait(100);
+                idle(100);
             }
             const double cpuBefore = processCpuMilliseconds();
             const auto start = Clock::now();
-            if (paused) {
-                QTest::qWait(1000);
-                playback.finish();
-            } else {
+            if (paused)
+                idle(1000);
+            else
                 run(Pacer::defaultCountDuration);
-            }
             shares.push_back((processCpuMilliseconds() - cpuBefore) / millisecondsSince(start));
+            playback.finish();
         }
         return median(shares);
     }
 
-    // From a key to the picture repainted: the key goes through the event loop, the step is drawn, and the window
-    // is painted.
-    double keyToScreenMs(Qt::Key key, size_t from)
+    // From a command to the picture repainted: the step is drawn, and the window is painted.
+    double stepToScreenMs(QAction *command, size_t from)
     {
         std::vector<double> times;
         for (int i = 0; i < 9; ++i) {
             playback.seek(from);
             QCoreApplication::processEvents();
+            const size_t before = playback.position();
             const auto start = Clock::now();
-            QTest::keyClick(&window, key);
+            command->trigger();
             QCoreApplication::processEvents();
+            if (playback.position() == before)
+                return -1; // nothing moved: no figure
             times.push_back(millisecondsSince(start));
         }
         return median(times);
@@ -218,8 +227,8 @@ int main(int argc, char *argv[])
         bench.window.cmdStart_Click();
         bench.playback.pause();
         const size_t end = bench.playback.run()->end();
-        print("step_ms_s1_8", bench.keyToScreenMs(Qt::Key_Right, end / 2));
-        print("back_ms_s1_8", bench.keyToScreenMs(Qt::Key_Left, end)); // the most to draw anew
+        print("step_ms_s1_8", bench.stepToScreenMs(bench.window.commands.stepForward, end / 2));
+        print("back_ms_s1_8", bench.stepToScreenMs(bench.window.commands.stepBack, end)); // the most to draw anew
         bench.playback.finish();
         return 0;
     }

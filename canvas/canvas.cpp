@@ -83,39 +83,44 @@ void Canvas::paint(const Stroke &stroke)
 
 void Canvas::draw(const Stroke &stroke)
 {
+    draw(std::span(&stroke, 1));
+}
+
+// A batch is drawn between one look at the pixels it may change and another: a stroke drawn again over itself,
+// as a run redraws its axis at every step, costs no repaint, and pixels drawn over twice are looked at once.
+void Canvas::draw(std::span<const Stroke> strokes)
+{
     if (stale()) {
         remake();
         markChanged(m_image.rect());
     }
     if (m_remaking) {
-        paint(stroke);
-        return;
-    }
-    const QRect pixels = devicePixels(stroke.footprint());
-    if (pixels.isEmpty())
-        return;
-    remember(pixels);
-    paint(stroke);
-    markChanged(changedSince(pixels));
-}
-
-void Canvas::draw(std::span<const Stroke> strokes)
-{
-    if (strokes.size() < bulkStrokes || m_remaking) {
         for (const Stroke &stroke : strokes)
-            draw(stroke);
+            paint(stroke);
         return;
     }
-    if (stale()) {
-        remake();
-        markChanged(m_image.rect());
+    if (strokes.size() >= bulkStrokes) {
+        QRectF touched;
+        for (const Stroke &stroke : strokes) {
+            paint(stroke);
+            touched |= stroke.footprint();
+        }
+        markChanged(devicePixels(touched));
+        return;
     }
-    QRectF touched;
-    for (const Stroke &stroke : strokes) {
+    QRegion reach;
+    for (const Stroke &stroke : strokes)
+        reach += devicePixels(stroke.footprint());
+    m_before.clear();
+    for (const QRect &pixels : reach)
+        remember(pixels);
+    for (const Stroke &stroke : strokes)
         paint(stroke);
-        touched |= stroke.footprint();
+    const quint32 *before = m_before.data();
+    for (const QRect &pixels : reach) {
+        markChanged(changedSince(pixels, before));
+        before += size_t(pixels.width()) * pixels.height();
     }
-    markChanged(devicePixels(touched));
 }
 
 void Canvas::clear()
@@ -133,21 +138,20 @@ void Canvas::clear()
 
 void Canvas::remember(const QRect &pixels)
 {
-    m_before.resize(size_t(pixels.width()) * pixels.height());
     for (int y = 0; y < pixels.height(); ++y) {
         const auto *row = reinterpret_cast<const quint32 *>(std::as_const(m_image).constScanLine(pixels.top() + y));
-        std::copy_n(row + pixels.left(), pixels.width(), m_before.begin() + ptrdiff_t(y) * pixels.width());
+        m_before.insert(m_before.end(), row + pixels.left(), row + pixels.left() + pixels.width());
     }
 }
 
-// The device pixels within pixels that differ from what remember() kept.
-QRect Canvas::changedSince(const QRect &pixels) const
+// The device pixels within pixels that differ from those remember() kept there, starting at kept.
+QRect Canvas::changedSince(const QRect &pixels, const quint32 *kept) const
 {
     QRect changed;
     const int width = pixels.width();
     for (int y = 0; y < pixels.height(); ++y) {
         const auto *now = reinterpret_cast<const quint32 *>(m_image.constScanLine(pixels.top() + y)) + pixels.left();
-        const quint32 *before = m_before.data() + ptrdiff_t(y) * width;
+        const quint32 *before = kept + ptrdiff_t(y) * width;
         const auto first = std::mismatch(now, now + width, before).first - now;
         if (first == width)
             continue;

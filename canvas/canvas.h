@@ -58,9 +58,10 @@ private:
     void closeRasterPainter() const;
     void paint(const Stroke &stroke);
     QRect devicePixels(const QRectF &canvasRect) const;
-    // Device pixels of the raster: kept before a stroke, and then those it changed (those alone are repainted).
+    // Device pixels of the raster: kept before a batch of strokes, and then those it changed (those alone are
+    // repainted).
     void remember(const QRect &pixels);
-    QRect changedSince(const QRect &pixels) const;
+    QRect changedSince(const QRect &pixels, const quint32 *kept) const;
     void markChanged(const QRect &devicePixels);
 
     QSize m_area;
