@@ -4,47 +4,16 @@
 
 #include "runtimeerror.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
-#include <QWidget>
 
-namespace {
-void show(const RuntimeError &error, QWidget *parent)
+void reportRuntimeError(const RuntimeError &error, QWidget *parent)
 {
     QMessageBox::critical(parent, QStringLiteral("Kestrova"), error.message());
-}
 }
 
 void reportRuntimeErrorAndQuit(const RuntimeError &error, QWidget *parent)
 {
-    show(error, parent);
+    reportRuntimeError(error, parent);
     QCoreApplication::exit(runtimeErrorExitStatus);
-}
-
-int runMainWindow(const std::function<std::unique_ptr<QWidget>()> &create)
-{
-    // The event loop is not running yet, so quitting it would do nothing: remember the error instead.
-    bool failed = false;
-    setRuntimeErrorHandler([&failed](const RuntimeError &error) {
-        if (!failed)
-            show(error, nullptr);
-        failed = true;
-    });
-    std::unique_ptr<QWidget> window;
-    try {
-        window = create();
-    } catch (const RuntimeError &error) {
-        handleRuntimeError(error);
-    }
-    if (failed || !window) {
-        setRuntimeErrorHandler({});
-        return runtimeErrorExitStatus;
-    }
-
-    QWidget *const shown = window.get();
-    setRuntimeErrorHandler([shown](const RuntimeError &error) { reportRuntimeErrorAndQuit(error, shown); });
-    window->show();
-    const int status = QApplication::exec();
-    setRuntimeErrorHandler({});
-    return status;
 }

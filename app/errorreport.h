@@ -2,20 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <functional>
-#include <memory>
-
 class QWidget;
 class RuntimeError;
 
 // Exit status of the program after a run-time error.
 constexpr int runtimeErrorExitStatus = 1;
 
-// The program's handling of an uncaught run-time error: a message box with its number and text,
-// then the application quits with runtimeErrorExitStatus.
-void reportRuntimeErrorAndQuit(const RuntimeError &error, QWidget *parent = nullptr);
+// A message box with the error's number and text.
+void reportRuntimeError(const RuntimeError &error, QWidget *parent);
 
-// Creates the main window, shows it and runs the event loop; returns the exit status. A run-time error raised
-// while the window is being created (its load handler included) is reported, and the program ends with
-// runtimeErrorExitStatus before the window shows; a later one is reported and quits the event loop.
-int runMainWindow(const std::function<std::unique_ptr<QWidget>()> &create);
+// The program's handling of an uncaught run-time error: reportRuntimeError(), then the application quits with
+// runtimeErrorExitStatus.
+void reportRuntimeErrorAndQuit(const RuntimeError &error, QWidget *parent = nullptr);

@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Kestrova developers <vyvojari@kestrova.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "appicon.h"
-#include "errorreport.h"
-#include "runtimeerror.h"
 #include "spomalenaanimace.h"
+#include "startup.h"
 
 #include <QApplication>
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "accessibility.h"
 #include "errorreport.h"
+#include "startup.h"
 #include "runwords.h"
 #include "testsupport.h"
 
