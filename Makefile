@@ -112,10 +112,11 @@ package-check: package
 reproducible: deps
 	packaging/reproducible.sh
 
-# Windows: kestrova.exe, kestrova-1.00-setup.exe and kestrova-1.00-windows.zip in $(WINDOWS_BUILD)/, cross-built
-# with a static Qt that the first run makes from Debian's qt6-base source and keeps in ~/.cache/kestrova.
-# windows-test runs the suites, the exe's checks, the installer and the black box under wine.
-PACKAGES += g++-mingw-w64-x86-64-posix ninja-build wine wine64 fonts-wine nsis icoutils zip msitools
+# Windows: kestrova.exe, kestrova-<version>-setup.exe (per user), kestrova-<version>-x64.msi (per machine) and
+# kestrova-<version>-windows.zip in $(WINDOWS_BUILD)/, cross-built with a static Qt that the first run makes from
+# Debian's qt6-base source and keeps in ~/.cache/kestrova. windows-test runs the suites, the exe's checks, both
+# installers and the black box under wine. wixl builds the MSI; msitools' msiinfo reads it back.
+PACKAGES += g++-mingw-w64-x86-64-posix ninja-build wine wine64 fonts-wine nsis icoutils zip msitools wixl
 WINDOWS_BUILD ?= build-windows
 .PHONY: windows windows-test
 windows: deps

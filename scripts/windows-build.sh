@@ -4,8 +4,9 @@
 # Kestrova for 64-bit Windows, cross-built on Debian 12 from Debian's archive alone.
 #   qt       a static Qt for x86_64-w64-mingw32 from Debian's qt6-base source, built once and cached
 #   exe      kestrova.exe: one self-contained file
-#   package  kestrova-<version>-setup.exe (NSIS, per user) and kestrova-<version>-windows.zip
-#   test     the Qt Test suites and the black box, under wine
+#   package  kestrova-<version>-setup.exe (NSIS, per user), kestrova-<version>-x64.msi (Windows Installer, per
+#            machine) and kestrova-<version>-windows.zip
+#   test     the Qt Test suites, both installers and the black box, under wine
 # No stage means qt exe package. The packages it needs are installed by make windows / make windows-test.
 set -euo pipefail
 
@@ -14,7 +15,6 @@ BUILD=${WINDOWS_BUILD:-$ROOT/build-windows}
 case $BUILD in /*) ;; *) BUILD=$ROOT/$BUILD ;; esac
 JOBS=${JOBS:-$(nproc)}
 TOOLCHAIN=$ROOT/cmake/mingw-w64-x86_64.cmake
-VERSION=1.00
 
 QT_VERSION=6.4.2
 CACHE=${XDG_CACHE_HOME:-$HOME/.cache}/kestrova
@@ -39,26 +39,63 @@ die() { printf 'windows-build: %s\n' "$*" >&2; exit 1; }
 
 qt_is_built() { [ -f "$QT_STAMP" ] && [ "$(cat "$QT_STAMP")" = "${QT_OPTIONS[*]}" ]; }
 
-# Debian's qt6-base source of the installed Qt, fetched with a private apt configuration: its own sources
-# file, lists and cache in $1/apt, removed afterwards. The machine's apt set-up is not touched.
+# The machine's own deb sources, as deb-src entries in deb822: URI, suite and components as apt itself reads
+# them (apt-get indextargets), each with the keyring its sources entry names (Signed-By, or signed-by= on a
+# one-line entry). An entry without one is checked against apt's trusted keys, as apt does.
+machine_sources() {
+    local entry uri suite components
+    apt-get indextargets --format '$(SOURCESENTRY)	$(REPO_URI)	$(RELEASE)	$(COMPONENT)' 'Target-Of: deb' |
+        awk -F '\t' '{ key = $1 FS $2 FS $3
+                       if (!(key in components)) { order[++n] = key; components[key] = $4 }
+                       else if (index(" " components[key] " ", " " $4 " ") == 0) components[key] = components[key] " " $4 }
+                     END { for (i = 1; i <= n; i++) print order[i] FS components[order[i]] }' |
+        while IFS=$'\t' read -r entry uri suite components; do
+            printf 'Types: deb-src\nURIs: %s\nSuites: %s\nComponents: %s\n' "$uri" "$suite" "$components"
+            [ -z "$entry" ] || signed_by "${entry%:*}" "${entry##*:}"
+            echo
+        done
+}
+
+# The Signed-By of entry $2 in sources file $1: the stanza's field with its continuation lines, or a one-line
+# entry's signed-by= option; nothing when it has none.
+signed_by() {
+    case $1 in
+        *.sources)
+            awk -v want="$2" 'BEGIN { RS = ""; FS = "\n" }
+                { fields = 0; taking = 0; found = ""
+                  for (i = 1; i <= NF; i++) {
+                      if ($i ~ /^#/) continue
+                      fields++
+                      if (taking && $i ~ /^[ \t]/) { found = found "\n" $i; continue }
+                      taking = tolower($i) ~ /^signed-by:/
+                      if (taking) found = $i
+                  }
+                  if (fields && ++stanza == want) { if (found != "") print found; exit } }' "$1" ;;
+        *) sed -n "$2{s/^[^#]*[[ ]signed-by=\([^] ]*\).*/Signed-By: \1/p}" "$1" ;;
+    esac
+}
+
+# Debian's qt6-base source of the installed Qt, fetched with a private apt configuration: the machine's sources
+# as deb-src, own lists and cache in $1/apt, removed afterwards. The machine's apt set-up is not touched.
 fetch_qt_source() {
-    local work=$1 apt=$1/apt codename mirror keyring version
-    codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-bookworm}")
-    mirror=$(apt-get indextargets --format '$(REPO_URI) $(RELEASE)' 2>/dev/null |
-             awk -v suite="$codename" '$2 == suite { print $1; exit }')
-    mirror=${mirror:-http://deb.debian.org/debian/}
-    keyring=/usr/share/keyrings/debian-archive-keyring.gpg
+    local work=$1 apt=$1/apt version
     version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
     case $version in "$QT_VERSION"+*) ;; *) die "the installed qt6-base-dev is $version, not $QT_VERSION" ;; esac
 
     mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial" "$apt/parts"
-    echo "deb-src [signed-by=$keyring] $mirror $codename main" > "$apt/sources.list"
+    machine_sources > "$apt/parts/machine.sources"
+    grep -q '^URIs:' "$apt/parts/machine.sources" ||
+        die "apt has no deb sources on this machine (apt-get indextargets lists none), so qt6-base's source" \
+            "cannot be fetched: add the Debian archive to /etc/apt/sources.list.d and run apt-get update"
+    : > "$apt/sources.list"
     local opts=(-o "Dir::Etc::SourceList=$apt/sources.list" -o "Dir::Etc::SourceParts=$apt/parts"
                 -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache"
                 -o "APT::Sandbox::User=$(id -un)" -qq)
-    say "fetching qt6-base $version source from $mirror"
+    say "fetching qt6-base $version source from the machine's apt sources: $(sed -n 's/^URIs: //p' \
+        "$apt/parts/machine.sources" | sort -u | paste -sd ' ')"
     apt-get "${opts[@]}" update
-    (cd "$work" && apt-get "${opts[@]}" source "qt6-base=$version" > /dev/null)
+    (cd "$work" && apt-get "${opts[@]}" source "qt6-base=$version" > /dev/null) ||
+        die "qt6-base $version source is in none of the machine's apt sources"
     rm -rf "$apt"
 }
 
@@ -108,19 +145,22 @@ build_exe() {
 build_packages() {
     configure
     cmake --build "$BUILD" --parallel "$JOBS" --target windows_packages
+    local version # the project's, as CMake read it
+    version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BUILD/CMakeCache.txt")
     say "built:"
-    ls -l "$BUILD/kestrova.exe" "$BUILD/kestrova-$VERSION-setup.exe" "$BUILD/kestrova-$VERSION-windows.zip"
+    ls -l "$BUILD/kestrova.exe" "$BUILD/kestrova-$version-setup.exe" "$BUILD/kestrova-$version-x64.msi" \
+        "$BUILD/kestrova-$version-windows.zip"
 }
 
-# Everything the build defines, then CTest: the suites, the exe's resources, the installer and the black box,
+# Everything the build defines, then CTest: the suites, the exe's resources, the installers and the black box,
 # under wine in the build's own prefixes. Whatever a failed test left running in them is ended afterwards.
 run_tests() {
     configure
     cmake --build "$BUILD" --parallel "$JOBS"
     local status=0 prefix
     (cd "$BUILD" && ctest --output-on-failure --parallel "$JOBS") || status=$?
-    for prefix in "$BUILD"/wine "$BUILD"/wine-x11; do
-        if [ -d "$prefix" ]; then WINEPREFIX=$prefix wineserver -k 2> /dev/null || true; fi
+    for prefix in "$BUILD"/wine "$BUILD"/wine-*/; do
+        if [ -d "$prefix" ]; then WINEPREFIX=${prefix%/} wineserver -k 2> /dev/null || true; fi
     done
     return "$status"
 }

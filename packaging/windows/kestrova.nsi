@@ -2,7 +2,8 @@
 ; SPDX-License-Identifier: GPL-3.0-or-later
 ; The Windows installer: a per-user installation (no administrator rights) in the user's own program
 ; folder, a Start-menu entry and an entry in Settings > Apps; the uninstaller removes all of it.
-;   makensis -DVERSION=1.00 -DEXE=kestrova.exe -DICON=kestrova.ico -DOUTFILE=setup.exe kestrova.nsi
+;   makensis -DVERSION=1.02 -DNUMERIC_VERSION=1.2.0.0 -DEXE=kestrova.exe -DICON=kestrova.ico -DOUTFILE=setup.exe kestrova.nsi
+; Silent, for a script: setup.exe /S, and /D=C:\folder (last, unquoted, even with spaces) for another folder.
 
 ; 64-bit, like the program: it runs where the program runs, and under a 64-bit wine.
 Target amd64-unicode
@@ -23,9 +24,10 @@ OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\Kestrova"
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 
-VIProductVersion "1.0.0.0"
-VIFileVersion "1.0.0.0"
+VIProductVersion "${NUMERIC_VERSION}"
+VIFileVersion "${NUMERIC_VERSION}"
 VIAddVersionKey /LANG=0 "ProductName" "Kestrova"
+VIAddVersionKey /LANG=0 "CompanyName" "Kestrova"
 VIAddVersionKey /LANG=0 "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=0 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=0 "FileDescription" "Kestrova ${VERSION} - instalace"

@@ -3,10 +3,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """kestrova.exe as Windows sees it, read back with objdump and wrestool: a 64-bit window program that needs
 only Windows' own DLLs, carrying the icon's three images, the version record and a manifest asking for
-per-monitor DPI awareness; and the zip holding exactly that exe.
+per-monitor DPI awareness; the installer's version record; and the zip holding exactly that exe.
 
-    check_exe.py --exe kestrova.exe --zip kestrova-1.00-windows.zip --ico resources/kestrova.ico
-                 --objdump x86_64-w64-mingw32-objdump --wrestool wrestool"""
+    check_exe.py --exe kestrova.exe --setup kestrova-V-setup.exe --zip kestrova-V-windows.zip --version V
+                 --ico resources/kestrova.ico --objdump x86_64-w64-mingw32-objdump --wrestool wrestool"""
 
 import argparse
 import re
@@ -37,8 +37,8 @@ def run(*command):
     return subprocess.run(command, capture_output=True, check=True, timeout=60).stdout
 
 
-def resource(type_id, name):
-    return run(ARGS.wrestool, "-x", "--raw", f"--type={type_id}", f"--name={name}", ARGS.exe)
+def resource(type_id, name, path=None):
+    return run(ARGS.wrestool, "-x", "--raw", f"--type={type_id}", f"--name={name}", path or ARGS.exe)
 
 
 def version_node(data, at=0):
@@ -99,18 +99,23 @@ class Exe(unittest.TestCase):
                 offset = struct.unpack_from("<I", ico, 6 + 16 * index + 12)[0]
                 self.assertEqual(image, ico[offset:offset + size], "differs from resources/kestrova.ico")
 
-    def test_version_record(self):
-        root = version_node(resource(16, 1))  # RT_VERSION, VS_VERSION_INFO
-        self.assertEqual(root[0], "VS_VERSION_INFO")
-        signature, _, file_ms, file_ls, product_ms, product_ls = struct.unpack_from("<6I", root[1])
-        self.assertEqual(signature, 0xFEEF04BD)
-        self.assertEqual((file_ms, file_ls, product_ms, product_ls), (0x00010000, 0, 0x00010000, 0), "not 1.0.0.0")
-        translation = child(child(root, "VarFileInfo"), "Translation")[1]
+    def test_version_records(self):
+        major, minor = (int(part) for part in ARGS.version.split("."))
+        numbers = ((major << 16) | minor, 0) * 2  # file and product version, each as two 32-bit halves
+        for path, table in [(ARGS.exe, "040904B0"), (ARGS.setup, "000004b0")]:  # the installer's: neutral, as makensis spells it
+            with self.subTest(file=path):
+                root = version_node(resource(16, 1, path))  # RT_VERSION, VS_VERSION_INFO
+                self.assertEqual(root[0], "VS_VERSION_INFO")
+                signature, _, *found = struct.unpack_from("<6I", root[1])
+                self.assertEqual(signature, 0xFEEF04BD)
+                self.assertEqual(tuple(found), numbers, f"not the version {ARGS.version}")
+                strings = child(child(root, "StringFileInfo"), table)
+                for key, expected in [("FileVersion", ARGS.version), ("ProductVersion", ARGS.version),
+                                      ("ProductName", "Kestrova"), ("CompanyName", "Kestrova")]:
+                    with self.subTest(key=key):
+                        self.assertEqual(child(strings, key)[1], expected)
+        translation = child(child(version_node(resource(16, 1)), "VarFileInfo"), "Translation")[1]
         self.assertEqual(struct.unpack("<HH", translation), (0x0409, 1200))
-        strings = child(child(root, "StringFileInfo"), "040904B0")
-        for key, expected in [("FileVersion", "1.00"), ("ProductVersion", "1.00"), ("ProductName", "Kestrova")]:
-            with self.subTest(key=key):
-                self.assertEqual(child(strings, key)[1], expected)
 
     def test_manifest_asks_for_per_monitor_dpi_and_no_elevation(self):
         manifest = ElementTree.fromstring(resource(24, 1))  # RT_MANIFEST, the one Windows reads at start
@@ -129,7 +134,7 @@ class Exe(unittest.TestCase):
 def main():
     global ARGS
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    for option in ["--exe", "--zip", "--ico", "--objdump", "--wrestool"]:
+    for option in ["--exe", "--setup", "--zip", "--ico", "--version", "--objdump", "--wrestool"]:
         parser.add_argument(option, required=True)
     ARGS, rest = parser.parse_known_args()
     unittest.main(argv=[sys.argv[0], "-v"] + rest)
