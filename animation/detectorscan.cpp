@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QScopeGuard>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -22,12 +23,16 @@ constexpr Colour upperPathColour = std::nullopt;                                
 constexpr Colour lowerPathColour = FormDrawing::systemColourFlag | 9;           // COLOR_CAPTIONTEXT
 constexpr FormDrawing::Colour buttonFace = FormDrawing::systemColourFlag | 15; // COLOR_BTNFACE
 constexpr FormDrawing::Colour green = 0x0000FF00;
+constexpr FormDrawing::Colour patternColour = 0x00FF0000;        // blue: the whole pattern
+constexpr FormDrawing::Colour noInterferenceColour = 0x00707070; // dark grey: its level without interference
 
 constexpr double canvasBottom = 581;
 constexpr double canvasRight = 800;
 constexpr double bottomMargin = 70;
 constexpr double lineTop = 100;            // the vertical lines run from canvasBottom − bottomMargin up to here
 constexpr double holeArrowLength = 20;
+constexpr double arrowLength = 20;          // of the detector and sum arrows
+constexpr double pointSpacing = 40;         // between detector points
 constexpr double countsPerSlowDown = 30000; // counts an animation step waits per unit of slow-down
 constexpr double pauseCounts = 400;         // counts after each detector point
 
@@ -40,6 +45,17 @@ void line(FormDrawing &canvas, const Segment &segment, Colour colour)
 double DetectorScan::holeHalfSpacing() const
 {
     return fieldValue(run.nRd) / 2;
+}
+
+// The bar a detector row at rowY would get: both paths' arrows added, as at a point.
+double DetectorScan::barAt(double pathRun, double axisY, double baseAngle, double rowY) const
+{
+    Vector sum;
+    for (const double holeY : {axisY + holeHalfSpacing(), axisY - holeHalfSpacing()}) {
+        const Vector pathArrow = arrow(arrowLength, phase(baseAngle, fieldValue(run.nUr), pathLength(pathRun, holeY, rowY)));
+        sum = {checked(sum.x + pathArrow.x), checked(sum.y + pathArrow.y)};
+    }
+    return probability(sum.x, sum.y);
 }
 
 void DetectorScan::cmdStart_Click()
@@ -74,6 +90,13 @@ void DetectorScan::cmdStart_Click()
     canvas.Line(sourceX - 20, axisY, canvasRight - 30, axisY);
     canvas.DrawWidth(3);
     canvas.Circle(sourceX, axisY, 5);
+    // Right of the sum column's arrows, which reach twice an arrow's length from it, nothing is drawn up to the bars.
+    recording->setBarBase(barX, std::max(sumColumnX, detectorX) + 2 * arrowLength);
+    if (showPattern) {
+        canvas.DrawWidth(1);
+        const double level = barX + withoutInterference(arrowLength);
+        canvas.Line(level, lineBottom, level, lineTop, noInterferenceColour);
+    }
 
     double pathFlag = 0;
     for (double pointIndex = 0; pointIndex <= 10; ++pointIndex) {
@@ -94,8 +117,7 @@ void DetectorScan::cmdStart_Click()
         double detectorY = 0;
         for (double pathIndex = 1; pathIndex <= 2; ++pathIndex) {
             pathFlag = pathFlag == -1 ? 1 : -1;
-            detectorY = canvasBottom - bottomMargin - 10.06 - 40 * pointIndex;
-            const double arrowLength = 20;
+            detectorY = canvasBottom - bottomMargin - 10.06 - pointSpacing * pointIndex;
 
             const double pathRun = checked(sumColumnX - detectorX);
             const double upperPathLength = pathLength(pathRun, checked(axisY - holeHalfSpacing()), detectorY);
@@ -132,7 +154,19 @@ void DetectorScan::cmdStart_Click()
 
         canvas.Line(sumColumnX, detectorY, sumColumnX + sumX, detectorY + sumY, green);
         const double bar = probability(sumX, sumY);
-        recording->addProbability(bar);
+        recording->addProbability(detectorY, bar);
+        if (showPattern) {
+            // The whole pattern, every pixel row from this point halfway to its neighbours, joined to the row below.
+            const double pathRun = checked(sumColumnX - detectorX);
+            const double last = std::min(lineBottom, std::floor(detectorY + pointSpacing / 2));
+            for (double rowY = std::max(lineTop, std::ceil(detectorY - pointSpacing / 2)); rowY <= last; ++rowY) {
+                const double rowBar = barAt(pathRun, axisY, baseAngle, rowY);
+                recording->addPatternRow(rowY, rowBar);
+                if (rowY < lineBottom)
+                    canvas.Line(barX + rowBar, rowY, barX + barAt(pathRun, axisY, baseAngle, rowY + 1), rowY + 1,
+                                patternColour);
+            }
+        }
         canvas.DrawWidth(3);
         canvas.Line(barX, detectorY, barX + bar, detectorY);
         canvas.DrawWidth(1);

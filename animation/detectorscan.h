@@ -22,6 +22,10 @@ public:
     double q = 0; // the animation step: 20..100 while a point animates, 101 after it; kept between runs
     double Z = 0; // y of the hole of the path moved last; kept between runs
 
+    // The runs that follow also draw the whole pattern (Průběh): each pixel row's bar as a curve right of the bar
+    // base line, and the level without interference.
+    bool showPattern = false;
+
     // The click handler of "Start": records the whole run, then plays it.
     void cmdStart_Click();
 
@@ -51,6 +55,7 @@ private:
     void pohyb(Hole hole, const double &apertureX, const double &axisY, const double &detectorX,
                const double &detectorY, const double &q);
     double holeHalfSpacing() const;
+    double barAt(double pathRun, double axisY, double baseAngle, double rowY) const;
 
     FormDrawing *m_canvas = nullptr; // while a run is being recorded
 };

@@ -29,6 +29,11 @@ double probability(double sumX, double sumY)
     return checked(checked(sumY * sumY + sumX * sumX) * probabilityScale);
 }
 
+double withoutInterference(double arrowLength)
+{
+    return probability(arrowLength, arrowLength);
+}
+
 Segment marker(Vector hole, Vector detector, double t)
 {
     const Vector base{hole.x + ((detector.x - hole.x) * t) / pathDivisions,

@@ -36,6 +36,9 @@ Vector arrow(double length, double angle);
 // Length in pixels of the probability bar for the resultant (sumX, sumY): probabilityScale × its squared length.
 double probability(double sumX, double sumY);
 
+// The bar without interference: as if the two paths' probabilities were added rather than their arrows.
+double withoutInterference(double arrowLength);
+
 // The photon marker at step t on the path from hole to detector: its base t / 100 of the way along,
 // its hand markerLength long at t radians, turning clockwise on the screen.
 Segment marker(Vector hole, Vector detector, double t);

@@ -148,13 +148,14 @@ void Playback::end()
     Q_EMIT ended();
 }
 
-void Playback::redraw()
+void Playback::redraw(const QRectF &area)
 {
     if (m_run)
-        m_canvas.draw(pictureAt(m_position));
+        m_canvas.draw(pictureAt(m_position, area));
 }
 
-std::vector<Stroke> Playback::pictureAt(size_t position)
+// Where an area is given, only the strokes that reach within it.
+std::vector<Stroke> Playback::pictureAt(size_t position, const QRectF &area)
 {
     const std::vector<Stroke> empty;
     const std::vector<Stroke> &before = m_before ? m_before->strokes() : empty;
@@ -175,7 +176,7 @@ std::vector<Stroke> Playback::pictureAt(size_t position)
     const size_t end = before.size() + m_run->strokesAt(position);
     std::vector<Stroke> picture;
     for (size_t i = 0; i < end; ++i)
-        if (m_nextSameShape[i] >= end)
+        if (m_nextSameShape[i] >= end && (area.isNull() || strokeAt(i).footprint().intersects(area)))
             picture.push_back(strokeAt(i));
     return picture;
 }

@@ -43,9 +43,9 @@ public:
     // The run playing or played last; null before the first.
     const Timeline *run() const { return m_run.get(); }
 
-    // Draws the present picture onto the canvas: the previous run whole, then this one up to the position. For the
-    // canvas, when its raster has been remade.
-    void redraw();
+    // Draws the present picture onto the canvas where it reaches within area: the previous run whole, then this one
+    // up to the position. For the canvas, when its raster has been remade or part of it is to be drawn anew.
+    void redraw(const QRectF &area);
 
 Q_SIGNALS:
     void stateChanged(Playback::State state);
@@ -63,7 +63,7 @@ private:
     Pacer::Clock::time_point dueAt(size_t position) const;
     // The strokes that make the picture at position: same-shaped strokes painted later cover every pixel of the
     // earlier ones, which are left out.
-    std::vector<Stroke> pictureAt(size_t position);
+    std::vector<Stroke> pictureAt(size_t position, const QRectF &area = QRectF());
 
     Canvas &m_canvas;
     const Pacer &m_pacer;

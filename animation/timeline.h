@@ -23,12 +23,33 @@ public:
     std::vector<Stroke> &strokes() { return m_strokes; }
     void wait(double counts);
     void beginPoint();
-    // The bar of each point, lowest first, in pixels exactly as drawn.
-    void addProbability(double bar) { m_probabilities.push_back(bar); }
+    // The bar of each point, lowest first, in pixels exactly as drawn, and the point's y.
+    void addProbability(double detectorY, double bar)
+    {
+        m_pointY.push_back(detectorY);
+        m_probabilities.push_back(bar);
+    }
+    // Where the bars begin, and the strip left of them that nothing is drawn in (canvas pixels).
+    void setBarBase(double barX, double freeLeft)
+    {
+        m_barX = barX;
+        m_freeLeft = freeLeft;
+    }
+    // The whole pattern: the bar of each pixel row of the detector, in the order drawn; empty when it is not drawn.
+    struct PatternRow
+    {
+        double y = 0;
+        double bar = 0;
+    };
+    void addPatternRow(double y, double bar) { m_pattern.push_back({y, bar}); }
 
     const std::vector<Stroke> &strokes() const { return m_strokes; }
     const std::vector<Step> &steps() const { return m_steps; }
     const std::vector<double> &probabilities() const { return m_probabilities; }
+    const std::vector<double> &pointY() const { return m_pointY; }
+    double barX() const { return m_barX; }
+    double freeLeft() const { return m_freeLeft; }
+    const std::vector<PatternRow> &pattern() const { return m_pattern; }
     size_t points() const { return m_pointBegins.size(); }
     size_t end() const { return m_steps.size(); }
 
@@ -45,4 +66,8 @@ private:
     std::vector<Step> m_steps;
     std::vector<size_t> m_pointBegins;
     std::vector<double> m_probabilities;
+    std::vector<double> m_pointY;
+    std::vector<PatternRow> m_pattern;
+    double m_barX = 0;
+    double m_freeLeft = 0;
 };

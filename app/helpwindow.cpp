@@ -40,6 +40,17 @@ QString helpText(const QList<QAction *> &commands)
            + legendRow(swatch("#000000", 5),
                        QStringLiteral("Vodorovná úsečka vpravo: její délka je 0,1 × |součet|² pixelů a je "
                                       "<b>úměrná</b> pravděpodobnosti, že foton dopadne do tohoto bodu detektoru."))
+           + legendRow(swatch("#0000ff", 1),
+                       QStringLiteral("Modrá křivka (Průběh, F3): úsečka, kterou by dostal každý řádek detektoru, "
+                                      "tedy celý interferenční obrazec."))
+           + legendRow(swatch("#707070", 1),
+                       QStringLiteral("Šedá svislá čára „bez interference“: 80 pixelů, úsečka, kdyby se místo šipek "
+                                      "sčítaly pravděpodobnosti obou tras, 0,1 × (20² + 20²)."))
+           + legendRow(swatch("#b00000", 3),
+                       QStringLiteral("Červené značky (Fotony, F4): dopady jednotlivých fotonů u bodů detektoru."))
+           + legendRow(swatch("#ff8c00", 1),
+                       QStringLiteral("Oranžová čára pod úsečkou: podíl fotonů, které dopadly do bodu, krát součet "
+                                      "všech úseček; s přibývajícími fotony se blíží délce úsečky."))
            + QStringLiteral("</table>"
                             "<h3>Fyzika</h3><p>Na každém pixelu své délky se šipka fáze otočí o 0,15 radiánu, takže "
                             "celou otočku udělá na vlnové délce λ = 2π / 0,15 ≈ 42 pixelů. Obě trasy k témuž bodu "

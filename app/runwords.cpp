@@ -105,6 +105,75 @@ QString extremaInWords(const std::vector<double> &probabilities)
     return sentence + u'.';
 }
 
+namespace {
+// "na ose", "62 pixelů nad osou", "1 pixel pod osou".
+QString height(double y, double axisY)
+{
+    const long away = std::lround(std::fabs(axisY - y));
+    if (away == 0)
+        return QStringLiteral("na ose");
+    return pixels(away) + (y < axisY ? QStringLiteral(" nad osou") : QStringLiteral(" pod osou"));
+}
+
+QString heights(const std::vector<double> &ys, double axisY)
+{
+    QStringList all;
+    for (const double y : ys)
+        all << height(y, axisY);
+    return all.size() < 2 ? all.join(QString()) : all.mid(0, all.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" a ") + all.last();
+}
+}
+
+QString patternInWords(const std::vector<Timeline::PatternRow> &pattern, double axisY)
+{
+    std::vector<Timeline::PatternRow> rows = pattern;
+    std::sort(rows.begin(), rows.end(), [](const auto &a, const auto &b) { return a.y > b.y; }); // bottom up
+    // Rows alike once rounded to a tenth of a pixel are one level; a level above both neighbours is a maximum.
+    struct Level
+    {
+        double first, last, bar;
+    };
+    std::vector<Level> levels;
+    for (const auto &row : rows) {
+        const double bar = std::round(row.bar * 10) / 10;
+        if (!levels.empty() && levels.back().bar == bar)
+            levels.back().last = row.y;
+        else
+            levels.push_back({row.y, row.y, bar});
+    }
+    std::vector<double> maxima, minima;
+    for (size_t i = 1; i + 1 < levels.size(); ++i) {
+        const Level &level = levels[i];
+        const double middle = (level.first + level.last) / 2;
+        if (level.bar > levels[i - 1].bar && level.bar > levels[i + 1].bar)
+            maxima.push_back(middle);
+        else if (level.bar < levels[i - 1].bar && level.bar < levels[i + 1].bar)
+            minima.push_back(middle);
+    }
+    if (maxima.empty() && minima.empty())
+        return QStringLiteral("Průběh je po celém detektoru stejný.");
+    QString sentence = QStringLiteral("Průběh:");
+    if (!maxima.empty())
+        sentence += (maxima.size() == 1 ? QStringLiteral(" maximum ") : QStringLiteral(" maxima ")) + heights(maxima, axisY);
+    if (!minima.empty())
+        sentence += (maxima.empty() ? QString() : QStringLiteral(";"))
+                    + (minima.size() == 1 ? QStringLiteral(" minimum ") : QStringLiteral(" minima ")) + heights(minima, axisY);
+    return sentence + u'.';
+}
+
+QString hitsInWords(const std::vector<size_t> &hits)
+{
+    size_t total = 0;
+    QStringList points;
+    for (size_t i = 0; i < hits.size(); ++i) {
+        total += hits[i];
+        points << QStringLiteral("bod %1: %2").arg(i + 1).arg(hits[i]);
+    }
+    const QString landed = total == 1 ? QStringLiteral("Dopadl 1 foton") : total >= 2 && total <= 4 ? QStringLiteral("Dopadly %1 fotony").arg(total)
+                                                                                              : QStringLiteral("Dopadlo %1 fotonů").arg(total);
+    return landed + QStringLiteral("; ") + points.join(QStringLiteral(", ")) + u'.';
+}
+
 QString stepInWords(const Timeline &run, size_t position)
 {
     if (position == 0)

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "timeline.h"
+
 #include <QString>
 
 #include <vector>
-
-class Timeline;
 
 // What a run drew, in Czech sentences for a screen reader.
 namespace words {
@@ -17,6 +17,12 @@ QString resultInWords(const std::vector<double> &probabilities);
 
 // One sentence: where the maximum and the minima are; empty when all bars are alike.
 QString extremaInWords(const std::vector<double> &probabilities);
+
+// The whole pattern's maxima and minima, as heights on the detector from its axis; the axis at axisY.
+QString patternInWords(const std::vector<Timeline::PatternRow> &pattern, double axisY = 340.5);
+
+// Each point's hits of the photons fired, and their total.
+QString hitsInWords(const std::vector<size_t> &hits);
 
 // What the step just drawn at position showed, with its point and its number within the point.
 QString stepInWords(const Timeline &run, size_t position);

@@ -35,6 +35,8 @@
 #include <QScrollBar>
 #include <QShortcut>
 
+#include <random>
+
 namespace {
 constexpr FormDrawing::Colour grey = 0x00C0C0C0;
 constexpr FormDrawing::Colour lightGreen = 0x00C0FFC0;
@@ -136,7 +138,12 @@ SpomalenaAnimace::SpomalenaAnimace(QWidget *parent)
     connectHandlers();
     run = {nVzdalenost, nUr, nRd, nSpomaleni};
     m_playback = std::make_unique<Playback>(*canvas, m_pacer);
-    canvas->setRedraw([this] { m_playback->redraw(); });
+    m_photons = std::make_unique<Photons>(*canvas, std::random_device()());
+    canvas->setRedraw([this](const QRectF &area) {
+        m_playback->redraw(area);
+        m_photons->redraw(area);
+    });
+    connect(m_photons.get(), &Photons::stateChanged, this, &SpomalenaAnimace::photonsStopOrGoOn);
     connect(m_playback.get(), &Playback::stateChanged, this, &SpomalenaAnimace::runPausedOrGoesOn);
     connect(m_playback.get(), &Playback::ended, this, &SpomalenaAnimace::runEnds);
     connect(m_playback.get(), &Playback::moved, this, [this](size_t position) {
@@ -170,7 +177,7 @@ void SpomalenaAnimace::describeForAssistiveTechnology()
     nAdresa->setAccessibleDescription(QStringLiteral("Adresa stránek programu, jen pro informaci."));
     labTitul->setAccessibleName(labTitul->text());
     Label2->setAccessibleName(Label2->text());
-    for (QLineEdit *caption : {nClona, nStínítko, nSoučet, nPravděpodob, nZdroj}) {
+    for (QLineEdit *caption : {nClona, nStínítko, nSoučet, nPravděpodob, nZdroj, nBezInterference}) {
         caption->setAccessibleName(caption->text().trimmed());
         caption->setAccessibleDescription(QStringLiteral("Popisek části obrázku."));
     }
@@ -222,6 +229,7 @@ void SpomalenaAnimace::createControls()
     nPravděpodob = captionBox(this, "nPravděpodob", {544, 64, 169, 25}, QStringLiteral("Pravděpodobnost dopadu"));
     nZdroj = captionBox(this, "nZdroj", {56, 312, 65, 17}, QStringLiteral("Zdroj fotonu"));
     nAdresa = captionBox(this, "nAdresa", {584, 0, 97, 13}, webAddress);
+    nBezInterference = captionBox(this, "nBezInterference", {590, 514, 80, 17}, QStringLiteral("bez interference"));
     nSpomaleni = textBox(this, "nSpomaleni", {488, 40, 33, 19}, QStringLiteral("Spomaleni"));
 
     frmAnimace = place(new QGroupBox(QStringLiteral("Animace"), this), "frmAnimace", {40, 56, 81, 73});
@@ -249,7 +257,8 @@ void SpomalenaAnimace::createControls()
     HScroll1->setFocusPolicy(Qt::StrongFocus);
 
     for (QWidget *hidden : std::initializer_list<QWidget *>{frmAnimace, nSpomaleni, nZdroj, nPravděpodob, nSoučet,
-                                                            nStínítko, nClona, nVzdalenost, nUr, nRd, nPocetFotonu})
+                                                            nStínítko, nClona, nVzdalenost, nUr, nRd, nPocetFotonu,
+                                                            nBezInterference})
         hidden->hide();
 }
 
@@ -332,11 +341,15 @@ void SpomalenaAnimace::createCommands()
     connect(commands.start, &QAction::triggered, cmdStart, &QPushButton::click);
     commands.pause = addCommand(QStringLiteral("Pozastavit"), QStringLiteral("Mezerník"), {Qt::Key_Space, Qt::Key_Pause});
     commands.pause->setAutoRepeat(false);
-    connect(commands.pause, &QAction::triggered, this, [&playback] {
+    connect(commands.pause, &QAction::triggered, this, [this, &playback] {
         if (playback.state() == Playback::State::Playing)
             playback.pause();
-        else
+        else if (playback.running())
             playback.resume();
+        else if (m_photons->state() == Photons::State::Firing)
+            m_photons->pause();
+        else
+            m_photons->resume();
     });
     commands.stepForward = addCommand(QStringLiteral("O krok vpřed"), QStringLiteral("Šipka vpravo"), {Qt::Key_Right});
     connect(commands.stepForward, &QAction::triggered, this, seekTo([](const Timeline &, size_t at) { return at + 1; }));
@@ -355,6 +368,13 @@ void SpomalenaAnimace::createCommands()
     connect(commands.home, &QAction::triggered, this, seekTo([](const Timeline &, size_t) { return size_t(0); }));
     commands.end = addCommand(QStringLiteral("Na konec animace"), QStringLiteral("End"), {Qt::Key_End});
     connect(commands.end, &QAction::triggered, this, [&playback] { playback.finish(); });
+    separator();
+    commands.pattern = addCommand(QStringLiteral("Průběh"), QStringLiteral("F3"), {Qt::Key_F3});
+    commands.pattern->setCheckable(true);
+    connect(commands.pattern, &QAction::toggled, this, [this](bool on) { showPattern = on; });
+    commands.photons = addCommand(QStringLiteral("Fotony"), QStringLiteral("F4"), {Qt::Key_F4});
+    commands.photons->setCheckable(true);
+    connect(commands.photons, &QAction::triggered, this, &SpomalenaAnimace::firePhotons);
     separator();
     commands.copy = addCommand(QStringLiteral("Kopírovat obrázek"), QStringLiteral("Ctrl+C"), {QKeySequence::Copy});
     connect(commands.copy, &QAction::triggered, this, [this] { QGuiApplication::clipboard()->setImage(picture()); });
@@ -382,13 +402,45 @@ void SpomalenaAnimace::createCommands()
 void SpomalenaAnimace::updateCommands()
 {
     const bool running = m_playback->running();
-    for (QAction *action : {commands.pause, commands.stepForward, commands.stepBack, commands.pointEnd,
-                            commands.pointBegin, commands.home, commands.end})
+    for (QAction *action : {commands.stepForward, commands.stepBack, commands.pointEnd, commands.pointBegin,
+                            commands.home, commands.end})
         action->setEnabled(running);
+    const bool photonsFly = m_photons->state() != Photons::State::Stopped;
+    commands.pause->setEnabled(running || photonsFly);
     commands.start->setEnabled(!running);
     commands.quit->setEnabled(!running);
-    commands.pause->setText(m_playback->state() == Playback::State::Paused ? QStringLiteral("Pokračovat\tMezerník")
-                                                                            : QStringLiteral("Pozastavit\tMezerník"));
+    commands.photons->setEnabled(!running && m_playback->run());
+    commands.photons->setChecked(photonsFly);
+    const bool paused = m_playback->state() == Playback::State::Paused || m_photons->state() == Photons::State::Paused;
+    commands.pause->setText(paused ? QStringLiteral("Pokračovat\tMezerník") : QStringLiteral("Pozastavit\tMezerník"));
+}
+
+void SpomalenaAnimace::firePhotons(bool on)
+{
+    if (!on || m_playback->running() || !m_playback->run()) {
+        m_photons->stop();
+        return;
+    }
+    const Timeline &run = *m_playback->run();
+    // In the free strip left of the bars; where the sum column leaves none, just left of the base line.
+    constexpr double margin = 5, narrowest = 10;
+    const double right = run.barX() - margin;
+    const double left = std::min(run.freeLeft() + margin, right - narrowest);
+    m_photons->start(run.probabilities(), {left, right, run.barX(), run.pointY()});
+}
+
+void SpomalenaAnimace::photonsStopOrGoOn(Photons::State state)
+{
+    updateCommands();
+    if (state == Photons::State::Stopped && m_photons->total() > 0) {
+        const QString hits = words::hitsInWords(m_photons->hits());
+        canvas->setAccessibleDescription(drawingDescription + u' ' + words::resultInWords(probabilities()) + u' ' + hits);
+        cmdStart->setAccessibleDescription(QStringLiteral("Fotony zastaveny. ") + hits);
+    } else if (state == Photons::State::Paused) {
+        cmdStart->setAccessibleDescription(QStringLiteral("Fotony pozastaveny. Mezerník je pustí dál, F4 je zastaví."));
+    } else if (state == Photons::State::Firing) {
+        cmdStart->setAccessibleDescription(QStringLiteral("Fotony dopadají jeden po druhém. Mezerník je pozastaví, F4 zastaví."));
+    }
 }
 
 void SpomalenaAnimace::contextMenuEvent(QContextMenuEvent *event)
@@ -614,6 +666,8 @@ void SpomalenaAnimace::runBegins()
     QMouseEvent release(QEvent::MouseButtonRelease, QPointF(), QPointF(), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(HScroll1, &release);
     m_focusBeforeRun = QApplication::focusWidget();
+    m_photons->clear(); // the band is drawn over them
+    nBezInterference->hide();
     for (QWidget *control : handledControls())
         control->setEnabled(false);
     setFocus(); // the run's keys reach the window, not a text box
@@ -649,13 +703,16 @@ void SpomalenaAnimace::runEnds()
     qApp->removeEventFilter(this);
     for (QLineEdit *caption : {nClona, nStínítko, nSoučet, nPravděpodob, nZdroj})
         caption->setVisible(true);
+    nBezInterference->setVisible(!m_playback->run()->pattern().empty());
     setStartText(QStringLiteral("Start"));
     for (QWidget *control : handledControls())
         control->setEnabled(true);
     if (m_focusBeforeRun && m_focusBeforeRun->isVisible())
         m_focusBeforeRun->setFocus();
 
-    canvas->setAccessibleDescription(drawingDescription + u' ' + words::resultInWords(probabilities()));
+    canvas->setAccessibleDescription(drawingDescription + u' ' + words::resultInWords(probabilities())
+                                     + (m_playback->run()->pattern().empty() ? QString()
+                                                                             : u' ' + words::patternInWords(m_playback->run()->pattern())));
     const QString extrema = words::extremaInWords(probabilities());
     cmdStart->setAccessibleDescription(QStringLiteral("Animace doběhla. ") + (extrema.isEmpty() ? QString() : extrema + u' ')
                                        + QStringLiteral("Celý výsledek popisuje kresba pokusu. Start ji spustí znovu."));

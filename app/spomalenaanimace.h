@@ -4,6 +4,7 @@
 
 #include "detectorscan.h"
 #include "pacer.h"
+#include "photons.h"
 #include "playback.h"
 
 #include <QPointer>
@@ -64,6 +65,7 @@ public:
     QScrollBar *HScroll1 = nullptr;
 
     Canvas *canvas = nullptr;
+    QLineEdit *nBezInterference = nullptr; // names the level without interference, after a run with the pattern
 
     // Every command of the program, each with its keys where it has any: the window's actions, listed in this
     // order by its context menu (right click, the Menu key, Shift+F10). Those that cannot act now are disabled.
@@ -77,6 +79,8 @@ public:
         QAction *pointBegin = nullptr;  // Page Up: the beginning of the point, or of the one before
         QAction *home = nullptr;        // Home: the picture before the run
         QAction *end = nullptr;         // End: the run completed
+        QAction *pattern = nullptr;     // F3, on or off: the runs that follow draw the whole pattern too
+        QAction *photons = nullptr;     // F4, on or off: single photons after a run
         QAction *copy = nullptr;        // Ctrl+C: picture() to the clipboard
         QAction *save = nullptr;        // Ctrl+S: picture() to a PNG file the teacher names
         QAction *fullScreen = nullptr;  // F11
@@ -87,6 +91,7 @@ public:
 
     Pacer &pacer() { return m_pacer; }
     Playback &playback() { return *m_playback; }
+    Photons &photons() { return *m_photons; }
     // The bar of each point of the last run, lowest first, as drawn; empty before the first.
     std::vector<double> probabilities() const;
 
@@ -128,6 +133,8 @@ private:
     void runBegins();
     void runPausedOrGoesOn(Playback::State state);
     void runEnds();
+    void firePhotons(bool on);
+    void photonsStopOrGoOn(Photons::State state);
     void createCommands();
     void updateCommands();
     QAction *addCommand(const QString &text, const QString &keys, const QList<QKeySequence> &shortcuts);
@@ -148,6 +155,7 @@ private:
     QFont m_startFont;                  // Start's own, at scale 1
     Pacer m_pacer;
     std::unique_ptr<Playback> m_playback;
+    std::unique_ptr<Photons> m_photons;
     std::unique_ptr<ScaledLayout> m_layout;
     HelpWindow *m_help = nullptr; // made when first shown
 };

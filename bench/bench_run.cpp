@@ -140,6 +140,21 @@ struct Bench
         return median(shares);
     }
 
+    // The processor's share while photons land after a run with the whole pattern, for three seconds.
+    double photonsCpuShare()
+    {
+        window.commands.pattern->setChecked(true);
+        run(std::chrono::nanoseconds(0));
+        window.commands.photons->trigger();
+        const double cpuBefore = processCpuMilliseconds();
+        const auto start = Clock::now();
+        idle(3000);
+        const double share = (processCpuMilliseconds() - cpuBefore) / millisecondsSince(start);
+        window.commands.photons->trigger();
+        window.commands.pattern->setChecked(false);
+        return share;
+    }
+
     // From a command to the picture repainted: the step is drawn, and the window is painted.
     double stepToScreenMs(QAction *command, size_t from)
     {
@@ -230,6 +245,7 @@ int main(int argc, char *argv[])
         print("step_ms_s1_8", bench.stepToScreenMs(bench.window.commands.stepForward, end / 2));
         print("back_ms_s1_8", bench.stepToScreenMs(bench.window.commands.stepBack, end)); // the most to draw anew
         bench.playback.finish();
+        print(("cpu_share_photons_s1_8_" + platform).constData(), bench.photonsCpuShare());
         return 0;
     }
 

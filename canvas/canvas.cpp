@@ -56,7 +56,7 @@ void Canvas::remake() const
     m_stale = false;
     if (m_redraw) {
         m_remaking = true;
-        m_redraw();
+        m_redraw(QRectF(QPointF(0, 0), m_area));
         m_remaking = false;
     }
 }
@@ -76,9 +76,35 @@ QRect Canvas::devicePixels(const QRectF &canvasRect) const
 
 void Canvas::paint(const Stroke &stroke)
 {
-    if (!m_rasterPainter.isActive())
+    if (!m_rasterPainter.isActive()) {
         m_rasterPainter.begin(&m_image);
+        if (!m_clip.isNull())
+            m_rasterPainter.setClipRect(m_clip);
+    }
     stroke.paint(m_rasterPainter, QRectF(QPointF(0, 0), m_area));
+}
+
+void Canvas::redrawWithin(const QRectF &area)
+{
+    if (stale()) {
+        update();
+        return; // drawn anew whole before it is next shown
+    }
+    const QRect pixels = devicePixels(area);
+    if (pixels.isEmpty())
+        return;
+    closeRasterPainter();
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+        std::fill_n(reinterpret_cast<quint32 *>(m_image.scanLine(y)) + pixels.left(), pixels.width(), 0u);
+    const qreal scale = m_image.devicePixelRatio();
+    m_clip = QRectF(QPointF(pixels.topLeft()) / scale, QSizeF(pixels.size()) / scale);
+    m_remaking = true;
+    if (m_redraw)
+        m_redraw(m_clip);
+    m_remaking = false;
+    closeRasterPainter();
+    m_clip = QRectF();
+    markChanged(pixels);
 }
 
 void Canvas::draw(const Stroke &stroke)

@@ -31,8 +31,11 @@ public:
     // Back to transparent.
     void clear();
 
-    // Draws the whole picture onto an empty raster; called when the raster has been remade. It draws with draw().
-    void setRedraw(std::function<void()> redraw) { m_redraw = std::move(redraw); }
+    // Whoever keeps the picture draws its strokes that reach within an area (canvas pixels) with draw(); the canvas
+    // keeps them within it. Called when the raster has been remade, on the whole area, and by redrawWithin().
+    void setRedraw(std::function<void(const QRectF &area)> redraw) { m_redraw = std::move(redraw); }
+    // The picture within an area drawn anew, from transparent: how something drawn over is taken away again.
+    void redrawWithin(const QRectF &area);
 
     // Hands the pixels changed since the last call to the window system, to be repainted, and returns them in the
     // widget's coordinates.
@@ -70,7 +73,8 @@ private:
     mutable bool m_stale = true;      // to be remade at the present zoom and pixel ratio
     mutable bool m_remaking = false;
     mutable QPainter m_rasterPainter; // open between reads of the raster
-    std::function<void()> m_redraw;
+    std::function<void(const QRectF &)> m_redraw;
+    QRectF m_clip; // while drawing within an area
     std::vector<QRect> m_pending; // device pixels changed, not yet flushed
     std::vector<quint32> m_before;
 };

@@ -31,7 +31,7 @@ struct Surface
     {
         window.resize(810, 600);
         canvas = new Canvas(&window);
-        canvas->setRedraw([this] {
+        canvas->setRedraw([this](const QRectF &) {
             canvas->draw(std::span<const Stroke>(strokes.data(), drawn));
         });
         canvas->setZoom(zoom);

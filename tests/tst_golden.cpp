@@ -139,6 +139,62 @@ private Q_SLOTS:
                          qPrintable(QStringLiteral("bar %1 is %2 px, not %3").arg(i).arg(measured[i]).arg(bars[i])));
         }
 
+        matchReference(reference, actual);
+    }
+
+    void pattern_data()
+    {
+        QTest::addColumn<QString>("reference");
+        QTest::addColumn<QString>("field"); // set before the run, "" for none
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("distance");
+        QTest::addColumn<double>("frequency");
+        if (screenRatio() == 2) {
+            QTest::newRow("pattern, ratio 2") << "pattern@2x" << "" << "" << 200.0 << 1.0;
+            return;
+        }
+        QTest::newRow("pattern") << "pattern" << "" << "" << 200.0 << 1.0;
+        QTest::newRow("pattern, frequency 0: flat at 160") << "pattern-frequency-0" << "nUr" << "0" << 200.0 << 0.0;
+        QTest::newRow("pattern, distance 100") << "pattern-distance-100" << "nVzdalenost" << "100" << 100.0 << 1.0;
+    }
+
+    // The finished picture with the whole pattern; in it, the curve where the physics puts it, row by row.
+    void pattern()
+    {
+        QFETCH(QString, reference);
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(double, distance);
+        QFETCH(double, frequency);
+        ShownWindow shown;
+        shown.window->commands.pattern->setChecked(true);
+        if (!field.isEmpty())
+            setFieldText(shown.window->findChild<QLineEdit *>(field), text);
+        shown.start();
+        const QImage actual = comparable(shown.window->canvas->image());
+        const double ratio = screenRatio();
+        const auto bar = [&](double y) {
+            const double run = distance - 100, upper = std::hypot(run, 320.5 - y), lower = std::hypot(run, 360.5 - y);
+            return 80 * (1 + std::cos(0.15 * frequency * (upper - lower)));
+        };
+        for (int row = 103; row < 511; row += 7) {
+            const double fromPoint = std::fmod(std::fabs(row - 100.94), 40.0);
+            if (fromPoint < 4 || fromPoint > 36 || std::fabs(row - 340.5) < 3)
+                continue; // where a bar or the axis lies over it
+            // A pixel row is crossed by the segment between the curve's rows halfway.
+            const double x = 550 + (bar(row) + bar(row + 1)) / 2;
+            bool found = false;
+            for (int px = int((x - 1.5) * ratio); px <= int((x + 1.5) * ratio); ++px)
+                found |= actual.pixel(px, int((row + 0.5) * ratio)) == qRgb(0, 0, 255);
+            QVERIFY2(found, qPrintable(QStringLiteral("no curve near x = %1 in row %2").arg(x).arg(row)));
+        }
+        matchReference(reference, actual);
+    }
+
+private:
+    // The picture against its reference, or written as it when KESTROVA_UPDATE_GOLDEN is set.
+    void matchReference(const QString &reference, const QImage &actual)
+    {
         const QString path = referenceDir + QLatin1Char('/') + reference + QStringLiteral(".png");
         if (qEnvironmentVariableIntValue("KESTROVA_UPDATE_GOLDEN")) {
             QVERIFY(QDir().mkpath(referenceDir));

@@ -72,7 +72,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("state"); // 0 before a run, 1 playing, 2 paused
         QTest::addColumn<QStringList>("enabled");
-        const QStringList always{"Kopírovat obrázek", "Uložit obrázek…", "Celá obrazovka", "Nápověda"};
+        const QStringList always{"Průběh", "Kopírovat obrázek", "Uložit obrázek…", "Celá obrazovka", "Nápověda"};
         const QStringList running{"O krok vpřed", "O krok zpět", "Na konec bodu", "Na začátek bodu",
                                   "Na začátek animace", "Na konec animace"};
         QTest::newRow("before a run") << 0 << QStringList{"Spustit animaci"} + always + QStringList{"Ukončit program"};

@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 
 #include <cmath>
+#include <map>
 
 namespace {
 constexpr QRgb black = 0xFF000000, white = 0xFFFFFFFF, greyPixel = 0xFFC0C0C0, greenPixel = 0xFF00FF00;
@@ -177,6 +178,60 @@ private Q_SLOTS:
         }
     }
 
+    void pattern_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("distance");
+        QTest::addColumn<double>("frequency");
+        QTest::addColumn<double>("spacing");
+        QTest::newRow("starting values") << "nUr" << "1" << 200.0 << 1.0 << 40.0;
+        QTest::newRow("frequency 2") << "nUr" << "2" << 200.0 << 2.0 << 40.0;
+        QTest::newRow("distance 100") << "nVzdalenost" << "100" << 100.0 << 1.0 << 40.0;
+        QTest::newRow("spacing 0: flat") << "nRd" << "0" << 200.0 << 1.0 << 0.0;
+    }
+
+    // Průběh: every pixel row of the detector once, its bar as the physics gives it, each point's rows drawn in
+    // its last step before its bar, and the level without interference, 80 pixels, with the apparatus.
+    void pattern()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(double, distance);
+        QFETCH(double, frequency);
+        QFETCH(double, spacing);
+        ShownWindow shown;
+        shown.window->commands.pattern->setChecked(true);
+        setFieldText(shown.window->findChild<QLineEdit *>(field), text);
+        shown.start();
+        const Timeline &run = shown.run();
+        std::map<double, double> rows;
+        for (const Timeline::PatternRow &row : run.pattern())
+            QVERIFY2(rows.emplace(row.y, row.bar).second, qPrintable(QString::number(row.y)));
+        QCOMPARE(rows.size(), size_t(412));
+        QCOMPARE(rows.begin()->first, 100.0);
+        for (const auto &[y, bar] : rows) {
+            const double upper = std::hypot(distance - 100, 340.5 - spacing / 2 - y);
+            const double lower = std::hypot(distance - 100, 340.5 + spacing / 2 - y);
+            QVERIFY(std::fabs(bar - 80 * (1 + std::cos(0.15 * frequency * (upper - lower)))) < 1e-6);
+        }
+
+        constexpr QRgb blue = 0xFF0000FF;
+        size_t curveStrokes = 0;
+        for (size_t point = 0; point < run.points(); ++point) {
+            const std::vector<Stroke> last = strokesOf(run, run.endOf(point) - 1);
+            const auto firstCurve = std::find_if(last.begin(), last.end(), [](const Stroke &s) { return s.colour == blue; });
+            QVERIFY(firstCurve != last.end());
+            QVERIFY(std::all_of(firstCurve, last.end() - 1, [](const Stroke &s) { return s.colour == blue; }));
+            curveStrokes += size_t(last.end() - 1 - firstCurve);
+        }
+        QCOMPARE(curveStrokes, size_t(411)); // rows joined, 100 to 511
+        const std::vector<Stroke> first = strokesOf(run, 0);
+        QVERIFY(std::any_of(first.begin(), first.end(), [](const Stroke &s) {
+            return s.x1 == 630 && s.x2 == 630 && s.y1 == 511 && s.y2 == 100 && s.colour != blue;
+        }));
+    }
+
     void resultInTheDrawingsDescription_data()
     {
         QTest::addColumn<QString>("field");
@@ -188,6 +243,10 @@ private Q_SLOTS:
         QTest::newRow("frequency 2") << "nUr" << "2" << 200.0 << 2.0 << "Maximum je v bodě 5, minima v bodech 2, 4, 6 a 8.";
         QTest::newRow("frequency 0: all alike") << "nUr" << "0" << 200.0 << 0.0 << "Všechny úsečky jsou stejně dlouhé.";
         QTest::newRow("distance 100: no minimum") << "nVzdalenost" << "100" << 100.0 << 1.0 << "Maximum je v bodě 5.";
+        // The curve's minima lie where the paths differ by half a wavelength: 402.8 and 278.2 (computed apart).
+        QTest::newRow("with the pattern") << "Průběh" << "" << 200.0 << 1.0
+                                          << "Maximum je v bodě 5, minima v bodech 3 a 7. Průběh: maximum na ose; minima "
+                                             "62 pixelů pod osou a 62 pixelů nad osou.";
     }
 
     // One sentence per point, lowest first, with the length of the bar the run drew, in whole pixels.
@@ -203,7 +262,10 @@ private Q_SLOTS:
         const QString before = drawing->text(QAccessible::Description);
         QVERIFY(!before.contains(QStringLiteral("Bod ")));
         shown.start();
-        setFieldText(shown.window->findChild<QLineEdit *>(field), text);
+        if (field == QStringLiteral("Průběh"))
+            shown.window->commands.pattern->setChecked(true);
+        else
+            setFieldText(shown.window->findChild<QLineEdit *>(field), text);
         shown.start(); // the second run's result replaces the first's
         const QString description = drawing->text(QAccessible::Description);
         QVERIFY(description.startsWith(before));

@@ -48,6 +48,9 @@ ZOOM = 1.8
 ZOOMED_SIZE = (1458, 1080)
 # The colours the drawing uses: black, white (the lower path), green (the resultants) and the window's grey.
 PALETTE = {b"\x00\x00\x00", b"\xff\xff\xff", b"\x00\xff\x00", b"\xc0\xc0\xc0"}
+# The whole pattern's curve, and the marks of single photons.
+CURVE = (0, 0, 255)
+MARK = (176, 0, 0)
 # The caption "Zdroj fotonu", a text box within the drawing (its text is smoothed like any text).
 SOURCE_CAPTION = (56, 312, 65, 17)
 
@@ -289,6 +292,11 @@ class Program:
         """Waits until the topmost bar, drawn last, is there and the picture is still; returns that picture."""
         wait_for("the run to end", lambda: self.screenshot().bar(10), step=0.1)
         return self.settled()
+
+
+def photon_marks(image):
+    """The pixels of photons' marks (dark red) left of the bars."""
+    return [(x, y) for y in range(95, 520) for x in range(300, BAR_X) if image.rgb(x, y) == MARK]
 
 
 def png_image(png):
@@ -590,6 +598,29 @@ class BlackBox(unittest.TestCase):
         # Below the buttons, the file holds what the window shows.
         self.assertEqual(saved.region(0, 60, SIZE[0], SIZE[1]), final.region(0, 60, SIZE[0], SIZE[1]))
         self.assertEqual(saved.rgb(*START), GREY, "the buttons are in the picture")
+        program.click(KONEC)
+        self.assertEqual(program.exit_status(), 0)
+
+
+    def test_9_the_whole_pattern_and_single_photons(self):
+        program = self.program
+        program.focus()
+        before = program.settled()
+        program.key("F3", "space")  # Průběh on, then Start
+        program.run_in_progress(before)
+        final = program.finished()
+        self.assertBars(final)
+        # The curve, in blue, right of the base line between the bars: nearest the axis it reaches 160 px.
+        between = [x for x in range(BAR_X + 1, BAR_X + 170) if final.rgb(x, int(bar_y(4)) - 20) == CURVE]
+        self.assertTrue(between, "no curve between the bars")
+        self.assertTrue([x for x in range(BAR_X + 150, BAR_X + 165) if final.rgb(x, int(bar_y(4)) - 2) == CURVE
+                         or final.rgb(x, int(bar_y(4)) + 4) == CURVE], "the curve does not reach the middle bar")
+
+        program.key("F4")  # photons
+        landed = wait_for("marks of photons", lambda: program.screenshot_when(
+            lambda shot: len(photon_marks(shot)) >= 10))
+        self.assertTrue(all(420 < x < BAR_X for x, _ in photon_marks(landed)), "a mark outside the free strip")
+        program.key("F4")
         program.click(KONEC)
         self.assertEqual(program.exit_status(), 0)
 
