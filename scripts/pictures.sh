@@ -4,6 +4,7 @@
 # Makes the README's pictures from the real program on a private Xvfb display:
 #   docs/kestrova.png      the finished picture after one run
 #   docs/kestrova-bod.gif  the photon's flight to the first detector point, slowed down to 10
+#   docs/kestrova-prubeh.png  the whole pattern (F3) and a few seconds of single photons (F4)
 # Needs xvfb, xdotool and imagemagick (all installed by `make build`).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -60,4 +61,16 @@ done
 kill "$program_pid"
 # The apparatus and the first point; every frame shown for a tenth of a second.
 /usr/bin/convert -delay 10 -loop 0 "$work"/*.png -crop 560x300+40+250 +repage -layers Optimize "$out/kestrova-bod.gif"
-echo "pictures: $out/kestrova.png, $out/kestrova-bod.gif ($frame frames)"
+
+# The whole pattern and single photons, by real key presses on the focused window.
+start_program
+xdotool windowfocus --sync "$window"
+xdotool key F3 space
+sleep 4
+xdotool key F4
+sleep 4
+xdotool key F4
+sleep 0.3
+shot "$window" "$out/kestrova-prubeh.png"
+kill "$program_pid"
+echo "pictures: $out/kestrova.png, $out/kestrova-bod.gif ($frame frames), $out/kestrova-prubeh.png"
