@@ -55,7 +55,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     qInstallMessageHandler(qtMessageHandler);
     QApplication::setApplicationName(QStringLiteral("Kestrova"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(KESTROVA_VERSION));
     QApplication::setWindowIcon(kestrovaIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("cz.kestrova.Kestrova")); // the menu entry, for Wayland
 

@@ -522,7 +522,7 @@ private Q_SLOTS:
         QProcess process;
         process.setWorkingDirectory(out.path());
         process.start(windres, {QStringLiteral("--preprocessor=cpp"), QStringLiteral("-O"), QStringLiteral("res"),
-                                resourcesDir + QStringLiteral("/kestrova.rc"), resPath});
+                                QStringLiteral(KESTROVA_RC), resPath});
         QVERIFY2(process.waitForFinished(60000), qPrintable(process.errorString()));
         QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
                  process.readAllStandardError().constData());
@@ -621,8 +621,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("FileVersion") << QStringLiteral("FileVersion") << QStringLiteral("1.00");
-        QTest::newRow("ProductVersion") << QStringLiteral("ProductVersion") << QStringLiteral("1.00");
+        QTest::newRow("FileVersion") << QStringLiteral("FileVersion") << QStringLiteral(KESTROVA_VERSION);
+        QTest::newRow("ProductVersion") << QStringLiteral("ProductVersion") << QStringLiteral(KESTROVA_VERSION);
         QTest::newRow("ProductName") << QStringLiteral("ProductName") << QStringLiteral("Kestrova");
         QTest::newRow("OriginalFilename") << QStringLiteral("OriginalFilename") << QStringLiteral("kestrova.exe");
         QTest::newRow("InternalName") << QStringLiteral("InternalName") << QStringLiteral("kestrova");
