@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "detectorscan.h"
 
+#include "apparatus.h"
 #include "fields.h"
 #include "interference.h"
 #include "runtimeerror.h"
@@ -12,6 +13,7 @@
 #include <cmath>
 #include <optional>
 
+using namespace apparatus;
 using namespace interference;
 
 namespace {
@@ -23,10 +25,6 @@ constexpr Colour lowerPathColour = FormDrawing::systemColourFlag | 9;           
 constexpr FormDrawing::Colour buttonFace = FormDrawing::systemColourFlag | 15; // COLOR_BTNFACE
 constexpr FormDrawing::Colour green = 0x0000FF00;
 
-constexpr double canvasBottom = 581;
-constexpr double canvasRight = 800;
-constexpr double bottomMargin = 70;
-constexpr double lineTop = 100;            // the vertical lines run from canvasBottom − bottomMargin up to here
 constexpr double holeArrowLength = 20;
 constexpr double countsPerSlowDown = 30000; // counts an animation step waits per unit of slow-down
 constexpr double pauseCounts = 400;         // counts after each detector point
@@ -55,13 +53,7 @@ void DetectorScan::cmdStart_Click()
         canvas.Line(50, canvasBottom - 2 * i, canvasRight, canvasBottom - 2 * i, lightGrey);
 
     canvas.DrawWidth(1);
-    const double sourceX = 80;
-    const double axisY = 50 + canvasBottom / 2;
-    const double apertureX = 150;
-    const double detectorX = 320;
-    const double sumColumnX = checked(fieldValue(run.nVzdalenost) + (detectorX - 100));
-    const double barX = 550;
-    const double lineBottom = canvasBottom - bottomMargin;
+    const double sumColumnX = checked(fieldValue(run.nVzdalenost) + sumColumnOffset);
 
     canvas.DrawWidth(3);
     canvas.Line(apertureX, lineBottom, apertureX, lineTop);
@@ -95,7 +87,6 @@ void DetectorScan::cmdStart_Click()
         for (double pathIndex = 1; pathIndex <= 2; ++pathIndex) {
             pathFlag = pathFlag == -1 ? 1 : -1;
             detectorY = canvasBottom - bottomMargin - 10.06 - 40 * pointIndex;
-            const double arrowLength = 20;
 
             const double pathRun = checked(sumColumnX - detectorX);
             const double upperPathLength = pathLength(pathRun, checked(axisY - holeHalfSpacing()), detectorY);

@@ -5,6 +5,7 @@
 #include "accessibility.h"
 #include "canvas.h"
 #include "fields.h"
+#include "parameterfields.h"
 #include "runtimeerror.h"
 #include "runwords.h"
 #include "scaledlayout.h"
@@ -120,6 +121,11 @@ SpomalenaAnimace::SpomalenaAnimace(QWidget *parent)
     arrangeTabOrder();
     connectHandlers();
     run = {nVzdalenost, nUr, nRd, nSpomaleni};
+    m_parameters = std::make_unique<ParameterFields>(this, canvas, std::array<ParameterFields::Field, 3>{{
+        {nVzdalenost, Label1, &parameters::distance},
+        {nUr, labFrekvence, &parameters::frequency},
+        {nRd, labRoztec, &parameters::spacing},
+    }});
     m_playback = std::make_unique<Playback>(*canvas, m_pacer);
     canvas->setRedraw([this] { m_playback->redraw(); });
     connect(m_playback.get(), &Playback::stateChanged, this, &SpomalenaAnimace::runPausedOrGoesOn);
@@ -160,15 +166,25 @@ void SpomalenaAnimace::describeForAssistiveTechnology()
         caption->setAccessibleDescription(QStringLiteral("Popisek části obrázku."));
     }
     canvas->setAccessibleName(QStringLiteral("Kresba pokusu"));
-    canvas->setAccessibleDescription(drawingDescription);
+    describeDrawing();
+    connect(m_parameters.get(), &ParameterFields::edited, this, [this] {
+        if (!m_playback->run())
+            describeDrawing();
+    });
+}
+
+void SpomalenaAnimace::describeDrawing(const QString &result)
+{
+    canvas->setAccessibleDescription(drawingDescription + u' ' + m_parameters->inWords()
+                                     + (result.isEmpty() ? QString() : u' ' + result));
 }
 
 // Created bottom of the stack first: the labels lie beneath the drawing, every other control above it.
 void SpomalenaAnimace::createControls()
 {
-    labRoztec = label(this, "labRoztec", {56, 232, 57, 17}, QStringLiteral("Rozteč děr"));
-    labFrekvence = label(this, "labFrekvence", {48, 184, 89, 17}, QStringLiteral("Frekvence fotonů"));
-    Label1 = label(this, "Label1", {40, 144, 81, 17}, QStringLiteral("Vzdálenost clony"));
+    labRoztec = label(this, "labRoztec", {56, 232, 57, 17}, parameters::spacing.name.toString());
+    labFrekvence = label(this, "labFrekvence", {48, 184, 89, 17}, parameters::frequency.name.toString());
+    Label1 = label(this, "Label1", {40, 144, 81, 17}, parameters::distance.name.toString());
     labTitul = label(this, "labTitul", {88, 8, 345, 49},
                      QStringLiteral("Současný let fotonu možnými trasami a jeho dopad na vybrané body detektoru"));
     Label2 = label(this, "Label2", {168, 224, 201, 49}, QStringLiteral("Klikněte na tlačítko Start"));
@@ -272,7 +288,7 @@ void SpomalenaAnimace::runFromStart()
 {
     if (m_playback->state() == Playback::State::Paused)
         m_playback->resume();
-    else if (!m_playback->running())
+    else if (!m_playback->running() && m_parameters->readyForRun())
         guarded([this] { cmdStart_Click(); });
 }
 
@@ -337,6 +353,13 @@ void SpomalenaAnimace::createCommands()
     commands.end = addCommand(QStringLiteral("Na konec animace"), QStringLiteral("End"), {Qt::Key_End});
     connect(commands.end, &QAction::triggered, this, [&playback] { playback.finish(); });
     separator();
+    commands.parameters = addCommand(QStringLiteral("Parametry"), QStringLiteral("F2"), {Qt::Key_F2});
+    commands.parameters->setCheckable(true);
+    connect(commands.parameters, &QAction::toggled, m_parameters.get(), &ParameterFields::setShown);
+    connect(m_parameters.get(), &ParameterFields::shownChanged, commands.parameters, &QAction::setChecked);
+    commands.startingValues = addCommand(QStringLiteral("Výchozí hodnoty"), {}, {});
+    connect(commands.startingValues, &QAction::triggered, m_parameters.get(), &ParameterFields::writeStartingValues);
+    separator();
     commands.fullScreen = addCommand(QStringLiteral("Celá obrazovka"), QStringLiteral("F11"), {Qt::Key_F11});
     commands.fullScreen->setAutoRepeat(false);
     connect(commands.fullScreen, &QAction::triggered, this, [this] { m_layout->toggleFullScreen(); });
@@ -360,6 +383,7 @@ void SpomalenaAnimace::updateCommands()
                             commands.pointBegin, commands.home, commands.end})
         action->setEnabled(running);
     commands.start->setEnabled(!running);
+    commands.startingValues->setEnabled(!running);
     commands.quit->setEnabled(!running);
     commands.pause->setText(m_playback->state() == Playback::State::Paused ? QStringLiteral("Pokračovat\tMezerník")
                                                                             : QStringLiteral("Pozastavit\tMezerník"));
@@ -385,9 +409,7 @@ std::array<QWidget *, 4> SpomalenaAnimace::handledControls() const
 void SpomalenaAnimace::Form_Load()
 {
     setFieldNumber(nPocetFotonu, 2);
-    setFieldNumber(nRd, 40);
-    setFieldNumber(nUr, 1);
-    setFieldNumber(nVzdalenost, 200);
+    m_parameters->writeStartingValues();
     opRychla->setChecked(true);
     setFieldNumber(nSpomaleni, 1);
 }
@@ -483,12 +505,13 @@ void SpomalenaAnimace::runBegins()
     m_focusBeforeRun = QApplication::focusWidget();
     for (QWidget *control : handledControls())
         control->setEnabled(false);
+    m_parameters->setRunning(true);
     setFocus(); // the run's keys reach the window, not a text box
     m_speedOfTheRun = HScroll1->value();
     qApp->installEventFilter(this);
 
     accessibility::setCovered(Label2);
-    canvas->setAccessibleDescription(drawingDescription);
+    describeDrawing();
     cmdStart->setAccessibleDescription(runningDescription);
     accessibility::setBusy(this, true);
 }
@@ -519,10 +542,11 @@ void SpomalenaAnimace::runEnds()
     setStartText(QStringLiteral("Start"));
     for (QWidget *control : handledControls())
         control->setEnabled(true);
+    m_parameters->setRunning(false);
     if (m_focusBeforeRun && m_focusBeforeRun->isVisible())
         m_focusBeforeRun->setFocus();
 
-    canvas->setAccessibleDescription(drawingDescription + u' ' + words::resultInWords(probabilities()));
+    describeDrawing(words::resultInWords(probabilities()));
     const QString extrema = words::extremaInWords(probabilities());
     cmdStart->setAccessibleDescription(QStringLiteral("Animace doběhla. ") + (extrema.isEmpty() ? QString() : extrema + u' ')
                                        + QStringLiteral("Celý výsledek popisuje kresba pokusu. Start ji spustí znovu."));

@@ -13,6 +13,7 @@
 #include <memory>
 
 class Canvas;
+class ParameterFields;
 class ScaledLayout;
 class QAction;
 class QGroupBox;
@@ -76,12 +77,15 @@ public:
         QAction *pointBegin = nullptr;  // Page Up: the beginning of the point, or of the one before
         QAction *home = nullptr;        // Home: the picture before the run
         QAction *end = nullptr;         // End: the run completed
+        QAction *parameters = nullptr;  // F2: shows or hides the teacher's parameter fields
+        QAction *startingValues = nullptr; // "Výchozí hodnoty": the parameters' starting values again
         QAction *fullScreen = nullptr;  // F11
         QAction *quit = nullptr;        // "KONEC"
     };
     Commands commands;
 
     Pacer &pacer() { return m_pacer; }
+    ParameterFields &parameterFields() { return *m_parameters; }
     Playback &playback() { return *m_playback; }
     // The bar of each point of the last run, lowest first, as drawn; empty before the first.
     std::vector<double> probabilities() const;
@@ -125,6 +129,8 @@ private:
     void arrangeTabOrder();
     void connectHandlers();
     void describeForAssistiveTechnology();
+    // The drawing in words with the parameters in the fields, which are those of the run drawn, if any.
+    void describeDrawing(const QString &result = {});
     void pressButtonsWithEnter();
 
     int m_speedOfTheRun = 1;           // the scroll bar's value while a run lasts
@@ -132,5 +138,6 @@ private:
     QFont m_startFont;                  // Start's own, at scale 1
     Pacer m_pacer;
     std::unique_ptr<Playback> m_playback;
+    std::unique_ptr<ParameterFields> m_parameters;
     std::unique_ptr<ScaledLayout> m_layout;
 };

@@ -590,18 +590,18 @@ private Q_SLOTS:
 
     void aRunIsBusyAndCoversTheHint_data()
     {
-        QTest::addColumn<QString>("spacing");
+        QTest::addColumn<QString>("slowDown");
         QTest::addColumn<bool>("completes");
-        QTest::newRow("a run that completes") << "40" << true;
-        QTest::newRow("a run that ends in a run-time error") << "čtyřicet" << false;
+        QTest::newRow("a run that completes") << "1" << true;
+        QTest::newRow("a run that ends in a run-time error") << "jedna" << false;
     }
 
     void aRunIsBusyAndCoversTheHint()
     {
-        QFETCH(QString, spacing);
+        QFETCH(QString, slowDown);
         QFETCH(bool, completes);
         ShownWindow shown;
-        setFieldText(shown.window->nRd, spacing);
+        setFieldText(shown.window->nSpomaleni, slowDown);
         QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(shown.window.get());
         QAccessibleInterface *hint = QAccessible::queryAccessibleInterface(shown.window->Label2);
         QAccessibleInterface *title = QAccessible::queryAccessibleInterface(shown.window->labTitul);
@@ -724,7 +724,7 @@ private Q_SLOTS:
                 throw RuntimeError(RuntimeError::Overflow);
             if (when == QStringLiteral("load"))
                 guarded([] { throw RuntimeError(RuntimeError::Overflow); });
-            setFieldText(window->nRd, QStringLiteral("čtyřicet"));
+            setFieldText(window->nSpomaleni, QStringLiteral("jedna")); // a field the program writes
             QTimer::singleShot(0, window->cmdStart, &QPushButton::click);
             return window;
         });
