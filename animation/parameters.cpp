@@ -29,7 +29,7 @@ std::variant<double, QString> check(const Parameter &parameter, const QString &t
 {
     const QString typed = text.trimmed();
     const QString name = parameter.name.toString();
-    const auto outOfRange = [&] { return QStringLiteral("%1 v poli „%2“ je mimo rozsah.").arg(quoted(typed), name); };
+    const auto outOfRange = [&] { return QStringLiteral("„%1“ v poli „%2“ je mimo rozsah.").arg(quoted(typed), name); };
     QString problem;
     try {
         const double value = numberFromText(text, locale);

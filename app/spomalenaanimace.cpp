@@ -76,16 +76,14 @@ QLineEdit *textBox(QWidget *parent, const char *name, const QRect &geometry, con
     return box;
 }
 
-// Shrinks the box's font until its whole text fits between the frame's margins.
-void fitText(QLineEdit *box)
+// Shrinks the control's font until the text fits into the room, in pixels.
+void fitText(QWidget *control, const QString &text, int room)
 {
     constexpr double smallestPoints = 6;
-    constexpr int framesAndMargins = 8;
-    QFont font = box->font();
-    while (font.pointSizeF() > smallestPoints
-           && QFontMetricsF(font).horizontalAdvance(box->text()) > box->width() - framesAndMargins)
+    QFont font = control->font();
+    while (font.pointSizeF() > smallestPoints && QFontMetricsF(font).horizontalAdvance(text) > room)
         font.setPointSizeF(font.pointSizeF() - 0.25);
-    box->setFont(font);
+    control->setFont(font);
 }
 
 // A text box that names part of the picture: grey, out of the tab order, still editable, its text whole.
@@ -94,7 +92,8 @@ QLineEdit *captionBox(QWidget *parent, const char *name, const QRect &geometry, 
     auto *box = textBox(parent, name, geometry, text);
     setBackground(box, grey);
     box->setFocusPolicy(Qt::ClickFocus);
-    fitText(box);
+    constexpr int framesAndMargins = 8;
+    fitText(box, box->text(), box->width() - framesAndMargins);
     return box;
 }
 
@@ -194,8 +193,10 @@ void SpomalenaAnimace::createControls()
     Label2->setFont(boldFont("Times New Roman", 15.75));
     for (QLabel *greyLabel : {Label2, labTitul, labFrekvence, labRoztec})
         setBackground(greyLabel, grey);
-    for (QLabel *hidden : {Label1, labFrekvence, labRoztec})
+    for (QLabel *hidden : {Label1, labFrekvence, labRoztec}) {
+        fitText(hidden, hidden->text(), hidden->width()); // on one line, as their room was made for
         hidden->hide();
+    }
 
     canvas = new Canvas(this);
 

@@ -257,7 +257,7 @@ private Q_SLOTS:
         const auto ofDistance = " Zadejte číslo od 0 do 290, například 150.";
         QTest::newRow("distance empty") << "nVzdalenost" << "" << QString("Pole „Vzdálenost clony“ je prázdné.") + ofDistance << 0;
         QTest::newRow("distance a word") << "nVzdalenost" << "daleko" << QString("„daleko“ v poli „Vzdálenost clony“ není číslo.") + ofDistance << 0;
-        QTest::newRow("absurd distance") << "nVzdalenost" << "1e308" << QString("1e308 v poli „Vzdálenost clony“ je mimo rozsah.") + ofDistance << 0;
+        QTest::newRow("absurd distance") << "nVzdalenost" << "1e308" << QString("„1e308“ v poli „Vzdálenost clony“ je mimo rozsah.") + ofDistance << 0;
         QTest::newRow("negative distance") << "nVzdalenost" << "-50" << "mimo rozsah" << 0;
         QTest::newRow("spacing decimal comma in C locale") << "nRd" << "4,5" << "není číslo. Desetinnou část oddělte znakem „.“. Zadejte číslo od 0 do 341, například 80." << 0;
         QTest::newRow("absurd spacing") << "nRd" << "1e300" << "mimo rozsah" << 0;
