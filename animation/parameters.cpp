@@ -12,7 +12,10 @@ namespace {
 QString quoted(const QString &typed)
 {
     constexpr qsizetype longest = 20;
-    return typed.size() <= longest ? typed : typed.left(longest) + u'…';
+    if (typed.size() <= longest)
+        return typed;
+    const qsizetype cut = typed.at(longest - 1).isHighSurrogate() ? longest - 1 : longest; // a character kept whole
+    return typed.left(cut) + u'…';
 }
 
 // A point or a comma that is not the locale's decimal separator: the likeliest slip.

@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 class TestFields : public QObject
 {
@@ -110,6 +111,8 @@ private Q_SLOTS:
         QTest::newRow("a word") << "distance" << c << "abc" << refused << "„abc“ v poli „Vzdálenost clony“ není číslo. Zadejte";
         QTest::newRow("a long paste is cut short") << "distance" << c << QString(300, u'7') << refused
                                                    << "„77777777777777777777…“ v poli";
+        QTest::newRow("cut short, a character kept whole") << "distance" << c << QString(19, u'x') + QStringLiteral("😀xx")
+                                                           << refused << QString(19, u'x') + QStringLiteral("…“");
         QTest::newRow("decimal comma in Czech") << "frequency" << czech << "1,4" << 1.4 << "";
         QTest::newRow("just beyond, in Czech") << "frequency" << czech << "1,41" << refused << "od 0 do 1,4, například 0,5.";
         QTest::newRow("decimal point in Czech")
@@ -157,8 +160,8 @@ private Q_SLOTS:
             }
             return largest;
         };
-        QVERIFY(largestTurn(parameters::frequency.most) < M_PI);
-        QVERIFY(largestTurn(parameters::frequency.most + 0.05) > M_PI);
+        QVERIFY(largestTurn(parameters::frequency.most) < std::numbers::pi);
+        QVERIFY(largestTurn(parameters::frequency.most + 0.05) > std::numbers::pi);
     }
 
     void messageNamesNumberAndText()
