@@ -258,11 +258,8 @@ private Q_SLOTS:
         QTest::newRow("distance empty") << "nVzdalenost" << "" << QString("Pole „Vzdálenost clony“ je prázdné.") + ofDistance << 0;
         QTest::newRow("distance a word") << "nVzdalenost" << "daleko" << QString("„daleko“ v poli „Vzdálenost clony“ není číslo.") + ofDistance << 0;
         QTest::newRow("absurd distance") << "nVzdalenost" << "1e308" << QString("„1e308“ v poli „Vzdálenost clony“ je mimo rozsah.") + ofDistance << 0;
-        QTest::newRow("negative distance") << "nVzdalenost" << "-50" << "mimo rozsah" << 0;
         QTest::newRow("spacing decimal comma in C locale") << "nRd" << "4,5" << "není číslo. Desetinnou část oddělte znakem „.“. Zadejte číslo od 0 do 341, například 80." << 0;
-        QTest::newRow("absurd spacing") << "nRd" << "1e300" << "mimo rozsah" << 0;
         QTest::newRow("spacing beyond single precision") << "nRd" << "1e39" << "mimo rozsah" << 0;
-        QTest::newRow("large spacing would draw off the screen") << "nRd" << "1e30" << "mimo rozsah" << 0;
         QTest::newRow("negative spacing") << "nRd" << "-40" << "mimo rozsah" << 0;
         QTest::newRow("markup is shown as typed") << "nRd" << "<b>40</b>" << "„<b>40</b>“ v poli „Rozteč děr“" << 0;
         QTest::newRow("frequency a word") << "nUr" << "x" << "od 0 do 1.4, například 0.5." << 0;
