@@ -27,6 +27,7 @@ class QScrollBar;
 // (cmdStart_Click, PohybHorni, PohybDolni, q and Z) comes from DetectorScan; the window plays what it records,
 // and while a run lasts the teacher can pause it and step through it. Form_Load runs at construction.
 // It opens at clientSize and can be made larger, maximised or full screen (F11), its content scaled to fit.
+// F2 shows the teacher's parameter fields, which Start checks before a run (ParameterFields).
 class SpomalenaAnimace : public QWidget, public DetectorScan
 {
     Q_OBJECT
