@@ -194,7 +194,8 @@ void SpomalenaAnimace::createControls()
     for (QLabel *greyLabel : {Label2, labTitul, labFrekvence, labRoztec})
         setBackground(greyLabel, grey);
     for (QLabel *hidden : {Label1, labFrekvence, labRoztec}) {
-        fitText(hidden, hidden->text(), hidden->width()); // on one line, as their room was made for
+        hidden->setWordWrap(false); // one line, as their room was made for, at every scale
+        fitText(hidden, hidden->text(), hidden->width());
         hidden->hide();
     }
 
