@@ -69,17 +69,22 @@ sanitize: deps
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	ctest --output-on-failure
 
-# libFuzzer on the locale-aware number conversion, built with clang in its own build directory. New inputs go to
-# $(FUZZ_BUILD)/corpus; fuzz/corpus is the committed seed. FUZZ_RUNS=0 fuzzes until stopped.
+# libFuzzer on the locale-aware number conversion and on the check of the teacher's parameters, each for
+# FUZZ_RUNS inputs, built with clang in its own build directory. New inputs go to $(FUZZ_BUILD)/corpus-TARGET;
+# fuzz/corpus is the committed seed of both. FUZZ_RUNS=0 fuzzes the first until stopped.
 FUZZ_BUILD ?= build-fuzz
 FUZZ_RUNS ?= 1000000
+FUZZ_TARGETS := fuzz_number_from_text fuzz_parameter_check
 fuzz: deps
 	@cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ > /dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	@mkdir -p $(FUZZ_BUILD)/corpus
-	./$(FUZZ_BUILD)/fuzz_number_from_text -runs=$(if $(filter 0,$(FUZZ_RUNS)),-1,$(FUZZ_RUNS)) -timeout=10 \
-		-max_len=128 -dict=fuzz/number.dict -use_value_profile=1 -print_final_stats=1 \
-		-artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus fuzz/corpus
+	@set -e; for target in $(FUZZ_TARGETS); do \
+		mkdir -p $(FUZZ_BUILD)/corpus-$$target; \
+		echo "== $$target"; \
+		./$(FUZZ_BUILD)/$$target -runs=$(if $(filter 0,$(FUZZ_RUNS)),-1,$(FUZZ_RUNS)) -timeout=10 \
+			-max_len=128 -dict=fuzz/number.dict -use_value_profile=1 -print_final_stats=1 \
+			-artifact_prefix=$(FUZZ_BUILD)/$$target- $(FUZZ_BUILD)/corpus-$$target fuzz/corpus; \
+	done
 
 bench: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target kestrova_bench > /dev/null

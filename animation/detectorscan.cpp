@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "detectorscan.h"
 
+#include "apparatus.h"
 #include "fields.h"
 #include "interference.h"
 #include "runtimeerror.h"
@@ -13,6 +14,7 @@
 #include <cmath>
 #include <optional>
 
+using namespace apparatus;
 using namespace interference;
 
 namespace {
@@ -26,13 +28,7 @@ constexpr FormDrawing::Colour green = 0x0000FF00;
 constexpr FormDrawing::Colour patternColour = 0x00FF0000;        // blue: the whole pattern
 constexpr FormDrawing::Colour noInterferenceColour = 0x00707070; // dark grey: its level without interference
 
-constexpr double canvasBottom = 581;
-constexpr double canvasRight = 800;
-constexpr double bottomMargin = 70;
-constexpr double lineTop = 100;            // the vertical lines run from canvasBottom − bottomMargin up to here
 constexpr double holeArrowLength = 20;
-constexpr double arrowLength = 20;          // of the detector and sum arrows
-constexpr double pointSpacing = 40;         // between detector points
 constexpr double countsPerSlowDown = 30000; // counts an animation step waits per unit of slow-down
 constexpr double pauseCounts = 400;         // counts after each detector point
 
@@ -48,7 +44,7 @@ double DetectorScan::holeHalfSpacing() const
 }
 
 // The bar a detector row at rowY would get: both paths' arrows added, as at a point.
-double DetectorScan::barAt(double pathRun, double axisY, double baseAngle, double rowY) const
+double DetectorScan::barAt(double pathRun, double baseAngle, double rowY) const
 {
     Vector sum;
     for (const double holeY : {axisY + holeHalfSpacing(), axisY - holeHalfSpacing()}) {
@@ -71,13 +67,7 @@ void DetectorScan::cmdStart_Click()
         canvas.Line(50, canvasBottom - 2 * i, canvasRight, canvasBottom - 2 * i, lightGrey);
 
     canvas.DrawWidth(1);
-    const double sourceX = 80;
-    const double axisY = 50 + canvasBottom / 2;
-    const double apertureX = 150;
-    const double detectorX = 320;
-    const double sumColumnX = checked(fieldValue(run.nVzdalenost) + (detectorX - 100));
-    const double barX = 550;
-    const double lineBottom = canvasBottom - bottomMargin;
+    const double sumColumnX = checked(fieldValue(run.nVzdalenost) + sumColumnOffset);
 
     canvas.DrawWidth(3);
     canvas.Line(apertureX, lineBottom, apertureX, lineTop);
@@ -160,10 +150,10 @@ void DetectorScan::cmdStart_Click()
             const double pathRun = checked(sumColumnX - detectorX);
             const double last = std::min(lineBottom, std::floor(detectorY + pointSpacing / 2));
             for (double rowY = std::max(lineTop, std::ceil(detectorY - pointSpacing / 2)); rowY <= last; ++rowY) {
-                const double rowBar = barAt(pathRun, axisY, baseAngle, rowY);
+                const double rowBar = barAt(pathRun, baseAngle, rowY);
                 recording->addPatternRow(rowY, rowBar);
                 if (rowY < lineBottom)
-                    canvas.Line(barX + rowBar, rowY, barX + barAt(pathRun, axisY, baseAngle, rowY + 1), rowY + 1,
+                    canvas.Line(barX + rowBar, rowY, barX + barAt(pathRun, baseAngle, rowY + 1), rowY + 1,
                                 patternColour);
             }
         }

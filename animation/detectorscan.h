@@ -55,7 +55,7 @@ private:
     void pohyb(Hole hole, const double &apertureX, const double &axisY, const double &detectorX,
                const double &detectorY, const double &q);
     double holeHalfSpacing() const;
-    double barAt(double pathRun, double axisY, double baseAngle, double rowY) const;
+    double barAt(double pathRun, double baseAngle, double rowY) const;
 
     FormDrawing *m_canvas = nullptr; // while a run is being recorded
 };

@@ -197,9 +197,7 @@ void present(QWidget *widget, Role role)
 
 void setValueText(QWidget *setting, const QString &text)
 {
-    setting->setProperty(valueTextProperty, text);
-    QAccessibleValueChangeEvent event(setting, text);
-    QAccessible::updateAccessibility(&event);
+    setting->setProperty(valueTextProperty, text); // the change itself is announced by the widget, once
 }
 
 void setBusy(QWidget *window, bool busy)

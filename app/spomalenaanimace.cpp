@@ -6,6 +6,7 @@
 #include "canvas.h"
 #include "helpwindow.h"
 #include "fields.h"
+#include "parameterfields.h"
 #include "runtimeerror.h"
 #include "runwords.h"
 #include "scaledlayout.h"
@@ -88,16 +89,14 @@ QLineEdit *textBox(QWidget *parent, const char *name, const QRect &geometry, con
     return box;
 }
 
-// Shrinks the box's font until its whole text fits between the frame's margins.
-void fitText(QLineEdit *box)
+// Shrinks the control's font until the text fits into the room, in pixels.
+void fitText(QWidget *control, const QString &text, int room)
 {
     constexpr double smallestPoints = 6;
-    constexpr int framesAndMargins = 8;
-    QFont font = box->font();
-    while (font.pointSizeF() > smallestPoints
-           && QFontMetricsF(font).horizontalAdvance(box->text()) > box->width() - framesAndMargins)
+    QFont font = control->font();
+    while (font.pointSizeF() > smallestPoints && QFontMetricsF(font).horizontalAdvance(text) > room)
         font.setPointSizeF(font.pointSizeF() - 0.25);
-    box->setFont(font);
+    control->setFont(font);
 }
 
 // A text box that names part of the picture: grey, out of the tab order, still editable, its text whole.
@@ -106,7 +105,8 @@ QLineEdit *captionBox(QWidget *parent, const char *name, const QRect &geometry, 
     auto *box = textBox(parent, name, geometry, text);
     setBackground(box, grey);
     box->setFocusPolicy(Qt::ClickFocus);
-    fitText(box);
+    constexpr int framesAndMargins = 8;
+    fitText(box, box->text(), box->width() - framesAndMargins);
     return box;
 }
 
@@ -137,6 +137,11 @@ SpomalenaAnimace::SpomalenaAnimace(QWidget *parent)
     arrangeTabOrder();
     connectHandlers();
     run = {nVzdalenost, nUr, nRd, nSpomaleni};
+    m_parameters = std::make_unique<ParameterFields>(this, canvas, std::array<ParameterFields::Field, 3>{{
+        {nVzdalenost, Label1, &parameters::distance},
+        {nUr, labFrekvence, &parameters::frequency},
+        {nRd, labRoztec, &parameters::spacing},
+    }});
     m_playback = std::make_unique<Playback>(*canvas, m_pacer);
     m_photons = std::make_unique<Photons>(*canvas, std::random_device()());
     canvas->setRedraw([this](const QRectF &area) {
@@ -182,15 +187,33 @@ void SpomalenaAnimace::describeForAssistiveTechnology()
         caption->setAccessibleDescription(QStringLiteral("Popisek části obrázku."));
     }
     canvas->setAccessibleName(QStringLiteral("Kresba pokusu"));
-    canvas->setAccessibleDescription(drawingDescription);
+    describeDrawing();
+    connect(m_parameters.get(), &ParameterFields::edited, this, [this] {
+        if (!m_playback->run())
+            describeDrawing();
+    });
+}
+
+// The last run's bars in words, and its whole pattern's where it has one.
+QString SpomalenaAnimace::resultInWords() const
+{
+    const Timeline &run = *m_playback->run();
+    return words::resultInWords(run.probabilities())
+           + (run.pattern().empty() ? QString() : u' ' + words::patternInWords(run.pattern()));
+}
+
+void SpomalenaAnimace::describeDrawing(const QString &result)
+{
+    canvas->setAccessibleDescription(drawingDescription + u' ' + m_parameters->inWords()
+                                     + (result.isEmpty() ? QString() : u' ' + result));
 }
 
 // Created bottom of the stack first: the labels lie beneath the drawing, every other control above it.
 void SpomalenaAnimace::createControls()
 {
-    labRoztec = label(this, "labRoztec", {56, 232, 57, 17}, QStringLiteral("Rozteč děr"));
-    labFrekvence = label(this, "labFrekvence", {48, 184, 89, 17}, QStringLiteral("Frekvence fotonů"));
-    Label1 = label(this, "Label1", {40, 144, 81, 17}, QStringLiteral("Vzdálenost clony"));
+    labRoztec = label(this, "labRoztec", {56, 232, 57, 17}, parameters::spacing.name.toString());
+    labFrekvence = label(this, "labFrekvence", {48, 184, 89, 17}, parameters::frequency.name.toString());
+    Label1 = label(this, "Label1", {40, 144, 81, 17}, parameters::distance.name.toString());
     labTitul = label(this, "labTitul", {88, 8, 345, 49},
                      QStringLiteral("Současný let fotonu možnými trasami a jeho dopad na vybrané body detektoru"));
     Label2 = label(this, "Label2", {168, 224, 201, 49}, QStringLiteral("Klikněte na tlačítko Start"));
@@ -200,8 +223,11 @@ void SpomalenaAnimace::createControls()
     Label2->setFont(boldFont("Times New Roman", 15.75));
     for (QLabel *greyLabel : {Label2, labTitul, labFrekvence, labRoztec})
         setBackground(greyLabel, grey);
-    for (QLabel *hidden : {Label1, labFrekvence, labRoztec})
+    for (QLabel *hidden : {Label1, labFrekvence, labRoztec}) {
+        hidden->setWordWrap(false); // one line, as their room was made for, at every scale
+        fitText(hidden, hidden->text(), hidden->width());
         hidden->hide();
+    }
 
     canvas = new Canvas(this);
     accessibility::present(canvas, accessibility::Role::Picture);
@@ -300,7 +326,7 @@ void SpomalenaAnimace::runFromStart()
 {
     if (m_playback->state() == Playback::State::Paused)
         m_playback->resume();
-    else if (!m_playback->running())
+    else if (!m_playback->running() && m_parameters->readyForRun())
         guarded([this] { cmdStart_Click(); });
 }
 
@@ -369,6 +395,12 @@ void SpomalenaAnimace::createCommands()
     commands.end = addCommand(QStringLiteral("Na konec animace"), QStringLiteral("End"), {Qt::Key_End});
     connect(commands.end, &QAction::triggered, this, [&playback] { playback.finish(); });
     separator();
+    commands.parameters = addCommand(QStringLiteral("Parametry"), QStringLiteral("F2"), {Qt::Key_F2});
+    commands.parameters->setCheckable(true);
+    connect(commands.parameters, &QAction::toggled, m_parameters.get(), &ParameterFields::setShown);
+    connect(m_parameters.get(), &ParameterFields::shownChanged, commands.parameters, &QAction::setChecked);
+    commands.startingValues = addCommand(QStringLiteral("Výchozí hodnoty"), {}, {});
+    connect(commands.startingValues, &QAction::triggered, m_parameters.get(), &ParameterFields::writeStartingValues);
     commands.pattern = addCommand(QStringLiteral("Průběh"), QStringLiteral("F3"), {Qt::Key_F3});
     commands.pattern->setCheckable(true);
     connect(commands.pattern, &QAction::toggled, this, [this](bool on) { showPattern = on; });
@@ -408,6 +440,7 @@ void SpomalenaAnimace::updateCommands()
     const bool photonsFly = m_photons->state() != Photons::State::Stopped;
     commands.pause->setEnabled(running || photonsFly);
     commands.start->setEnabled(!running);
+    commands.startingValues->setEnabled(!running);
     commands.quit->setEnabled(!running);
     commands.photons->setEnabled(!running && m_playback->run());
     commands.photons->setChecked(photonsFly);
@@ -434,7 +467,7 @@ void SpomalenaAnimace::photonsStopOrGoOn(Photons::State state)
     updateCommands();
     if (state == Photons::State::Stopped && m_photons->total() > 0) {
         const QString hits = words::hitsInWords(m_photons->hits());
-        canvas->setAccessibleDescription(drawingDescription + u' ' + words::resultInWords(probabilities()) + u' ' + hits);
+        describeDrawing(resultInWords() + u' ' + hits);
         cmdStart->setAccessibleDescription(QStringLiteral("Fotony zastaveny. ") + hits);
     } else if (state == Photons::State::Paused) {
         cmdStart->setAccessibleDescription(QStringLiteral("Fotony pozastaveny. Mezerník je pustí dál, F4 je zastaví."));
@@ -562,9 +595,7 @@ std::array<QWidget *, 4> SpomalenaAnimace::handledControls() const
 void SpomalenaAnimace::Form_Load()
 {
     setFieldNumber(nPocetFotonu, 2);
-    setFieldNumber(nRd, 40);
-    setFieldNumber(nUr, 1);
-    setFieldNumber(nVzdalenost, 200);
+    m_parameters->writeStartingValues();
     opRychla->setChecked(true);
     setFieldNumber(nSpomaleni, 1);
 }
@@ -670,12 +701,13 @@ void SpomalenaAnimace::runBegins()
     nBezInterference->hide();
     for (QWidget *control : handledControls())
         control->setEnabled(false);
+    m_parameters->setRunning(true);
     setFocus(); // the run's keys reach the window, not a text box
     m_speedOfTheRun = HScroll1->value();
     qApp->installEventFilter(this);
 
     accessibility::setCovered(Label2);
-    canvas->setAccessibleDescription(drawingDescription);
+    describeDrawing();
     cmdStart->setAccessibleDescription(runningDescription);
     accessibility::setBusy(this, true);
 }
@@ -707,12 +739,11 @@ void SpomalenaAnimace::runEnds()
     setStartText(QStringLiteral("Start"));
     for (QWidget *control : handledControls())
         control->setEnabled(true);
+    m_parameters->setRunning(false);
     if (m_focusBeforeRun && m_focusBeforeRun->isVisible())
         m_focusBeforeRun->setFocus();
 
-    canvas->setAccessibleDescription(drawingDescription + u' ' + words::resultInWords(probabilities())
-                                     + (m_playback->run()->pattern().empty() ? QString()
-                                                                             : u' ' + words::patternInWords(m_playback->run()->pattern())));
+    describeDrawing(resultInWords());
     const QString extrema = words::extremaInWords(probabilities());
     cmdStart->setAccessibleDescription(QStringLiteral("Animace doběhla. ") + (extrema.isEmpty() ? QString() : extrema + u' ')
                                        + QStringLiteral("Celý výsledek popisuje kresba pokusu. Start ji spustí znovu."));

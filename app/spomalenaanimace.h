@@ -15,6 +15,7 @@
 
 class Canvas;
 class HelpWindow;
+class ParameterFields;
 class ScaledLayout;
 class QAction;
 class QGroupBox;
@@ -28,6 +29,7 @@ class QScrollBar;
 // (cmdStart_Click, PohybHorni, PohybDolni, q and Z) comes from DetectorScan; the window plays what it records,
 // and while a run lasts the teacher can pause it and step through it. Form_Load runs at construction.
 // It opens at clientSize and can be made larger, maximised or full screen (F11), its content scaled to fit.
+// F2 shows the teacher's parameter fields, which Start checks before a run (ParameterFields).
 class SpomalenaAnimace : public QWidget, public DetectorScan
 {
     Q_OBJECT
@@ -79,10 +81,12 @@ public:
         QAction *pointBegin = nullptr;  // Page Up: the beginning of the point, or of the one before
         QAction *home = nullptr;        // Home: the picture before the run
         QAction *end = nullptr;         // End: the run completed
-        QAction *pattern = nullptr;     // F3, on or off: the runs that follow draw the whole pattern too
-        QAction *photons = nullptr;     // F4, on or off: single photons after a run
-        QAction *copy = nullptr;        // Ctrl+C: picture() to the clipboard
-        QAction *save = nullptr;        // Ctrl+S: picture() to a PNG file the teacher names
+        QAction *parameters = nullptr;     // F2: shows or hides the teacher's parameter fields
+        QAction *startingValues = nullptr; // "Výchozí hodnoty": the parameters' starting values again
+        QAction *pattern = nullptr;        // F3, on or off: the runs that follow draw the whole pattern too
+        QAction *photons = nullptr;        // F4, on or off: single photons after a run
+        QAction *copy = nullptr;           // Ctrl+C: picture() to the clipboard
+        QAction *save = nullptr;           // Ctrl+S: picture() to a PNG file the teacher names
         QAction *fullScreen = nullptr;  // F11
         QAction *help = nullptr;        // F1
         QAction *quit = nullptr;        // "KONEC"
@@ -90,6 +94,7 @@ public:
     Commands commands;
 
     Pacer &pacer() { return m_pacer; }
+    ParameterFields &parameterFields() { return *m_parameters; }
     Playback &playback() { return *m_playback; }
     Photons &photons() { return *m_photons; }
     // The bar of each point of the last run, lowest first, as drawn; empty before the first.
@@ -148,6 +153,9 @@ private:
     void arrangeTabOrder();
     void connectHandlers();
     void describeForAssistiveTechnology();
+    // The drawing in words with the parameters in the fields, which are those of the run drawn, if any.
+    QString resultInWords() const;
+    void describeDrawing(const QString &result = {});
     void pressButtonsWithEnter();
 
     int m_speedOfTheRun = 1;           // the scroll bar's value while a run lasts
@@ -156,6 +164,7 @@ private:
     Pacer m_pacer;
     std::unique_ptr<Playback> m_playback;
     std::unique_ptr<Photons> m_photons;
+    std::unique_ptr<ParameterFields> m_parameters;
     std::unique_ptr<ScaledLayout> m_layout;
     HelpWindow *m_help = nullptr; // made when first shown
 };

@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Kestrova developers <vyvojari@kestrova.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Prints "name: value" lines: the cost of recording and drawing a run against painting its strokes in one go, the
-// accuracy of the pacing with a pause in the middle, memory over many runs, the cost of drawing the picture anew
-// when the window grows to 1.8 times its size (a full-HD projector), and how soon a closed window ends the program.
+// accuracy of the pacing with a pause in the middle, memory over many runs (the parameters changing too), the cost
+// of drawing the picture anew when the window grows to 1.8 times its size (a full-HD projector), and how soon a
+// closed window ends the program.
 // With --zoomed, for a real X server: the processor share of a paced run at 1:1 and at 1.8 and of a paused one, and
 // how long a step forward and back take to reach the screen at 1.8.
 #include "canvas.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -280,6 +282,20 @@ int main(int argc, char *argv[])
         bench.run(std::chrono::nanoseconds(0));
     print("soak_runs", 200);
     print("soak_rss_growth_mb", residentMegabytes() - rssBefore);
+
+    // As many through Start, the teacher's parameters changing between the runs, within their ranges.
+    const double rssBeforeChanging = residentMegabytes();
+    int changedRuns = 0;
+    for (int i = 0; i < 200; ++i) {
+        setFieldNumber(bench.window.nVzdalenost, 50 * (1 + i % 5));
+        setFieldText(bench.window.nUr, QLocale().toString(i % 15 / 10.0));
+        setFieldNumber(bench.window.nRd, 40 * (i % 9));
+        const Timeline *before = bench.playback.run();
+        bench.window.cmdStart->click();
+        changedRuns += bench.playback.run() != before;
+    }
+    print("soak_changing_parameters_runs", changedRuns);
+    print("soak_changing_parameters_rss_growth_mb", residentMegabytes() - rssBeforeChanging);
 
     print("close_ms_playing", closeMilliseconds(bench, false));
     print("close_ms_paused", closeMilliseconds(bench, true));

@@ -76,14 +76,14 @@ QRect Canvas::devicePixels(const QRectF &canvasRect) const
 
 void Canvas::paint(const Stroke &stroke)
 {
-    if (!m_rasterPainter.isActive()) {
-        m_rasterPainter.begin(&m_image);
-        if (!m_clip.isNull())
-            m_rasterPainter.setClipRect(m_clip);
-    }
+    QImage &target = m_intoScratch ? m_scratch : m_image;
+    if (!m_rasterPainter.isActive())
+        m_rasterPainter.begin(&target);
     stroke.paint(m_rasterPainter, QRectF(QPointF(0, 0), m_area));
 }
 
+// The strokes are painted whole into a scratch raster and just the area's pixels copied over: a painter's clip
+// would rasterise the lines it cuts differently, a pixel here and there.
 void Canvas::redrawWithin(const QRectF &area)
 {
     if (stale()) {
@@ -94,16 +94,21 @@ void Canvas::redrawWithin(const QRectF &area)
     if (pixels.isEmpty())
         return;
     closeRasterPainter();
+    if (m_scratch.size() != m_image.size() || m_scratch.devicePixelRatio() != m_image.devicePixelRatio()) {
+        m_scratch = QImage(m_image.size(), m_image.format());
+        m_scratch.setDevicePixelRatio(m_image.devicePixelRatio());
+    }
     for (int y = pixels.top(); y <= pixels.bottom(); ++y)
-        std::fill_n(reinterpret_cast<quint32 *>(m_image.scanLine(y)) + pixels.left(), pixels.width(), 0u);
+        std::fill_n(reinterpret_cast<quint32 *>(m_scratch.scanLine(y)) + pixels.left(), pixels.width(), 0u);
     const qreal scale = m_image.devicePixelRatio();
-    m_clip = QRectF(QPointF(pixels.topLeft()) / scale, QSizeF(pixels.size()) / scale);
-    m_remaking = true;
+    m_intoScratch = m_remaking = true;
     if (m_redraw)
-        m_redraw(m_clip);
-    m_remaking = false;
+        m_redraw(QRectF(QPointF(pixels.topLeft()) / scale, QSizeF(pixels.size()) / scale));
     closeRasterPainter();
-    m_clip = QRectF();
+    m_intoScratch = m_remaking = false;
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+        std::copy_n(reinterpret_cast<const quint32 *>(std::as_const(m_scratch).constScanLine(y)) + pixels.left(),
+                    pixels.width(), reinterpret_cast<quint32 *>(m_image.scanLine(y)) + pixels.left());
     markChanged(pixels);
 }
 

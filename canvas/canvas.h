@@ -31,8 +31,8 @@ public:
     // Back to transparent.
     void clear();
 
-    // Whoever keeps the picture draws its strokes that reach within an area (canvas pixels) with draw(); the canvas
-    // keeps them within it. Called when the raster has been remade, on the whole area, and by redrawWithin().
+    // Whoever keeps the picture draws its strokes that reach within an area (canvas pixels) with draw(). Called when
+    // the raster has been remade, on the whole area, and by redrawWithin().
     void setRedraw(std::function<void(const QRectF &area)> redraw) { m_redraw = std::move(redraw); }
     // The picture within an area drawn anew, from transparent: how something drawn over is taken away again.
     void redrawWithin(const QRectF &area);
@@ -74,7 +74,8 @@ private:
     mutable bool m_remaking = false;
     mutable QPainter m_rasterPainter; // open between reads of the raster
     std::function<void(const QRectF &)> m_redraw;
-    QRectF m_clip; // while drawing within an area
+    QImage m_scratch;           // where an area is drawn anew
+    bool m_intoScratch = false; // while it is
     std::vector<QRect> m_pending; // device pixels changed, not yet flushed
     std::vector<quint32> m_before;
 };

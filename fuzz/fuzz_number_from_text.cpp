@@ -3,6 +3,7 @@
 // numberFromText() on arbitrary text in a handful of locales. The first byte picks the locale, the rest is the
 // text (UTF-8). Either a finite double comes back or run-time error 13 or 6 is thrown; anything else is a crash.
 #include "fields.h"
+#include "fuzzlocales.h"
 #include "runtimeerror.h"
 
 #include <QLocale>
@@ -12,23 +13,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <iterator>
 #include <optional>
 
 namespace {
-const QLocale &localeFor(std::uint8_t selector)
-{
-    // Decimal comma, grouping by dot, space, apostrophe or no-break space, Arabic and Persian digits,
-    // U+2212 for minus (Swedish), Indian grouping.
-    static const QLocale locales[] = {
-        QLocale::c(),          QLocale(QStringLiteral("cs_CZ")), QLocale(QStringLiteral("en_US")),
-        QLocale(QStringLiteral("de_DE")), QLocale(QStringLiteral("fr_FR")), QLocale(QStringLiteral("ar_EG")),
-        QLocale(QStringLiteral("fa_IR")), QLocale(QStringLiteral("de_CH")), QLocale(QStringLiteral("sv_SE")),
-        QLocale(QStringLiteral("hi_IN")),
-    };
-    return locales[selector % std::size(locales)];
-}
-
 // The number, or nothing after run-time error 13 or 6.
 std::optional<double> convert(const QString &text, const QLocale &locale)
 {

@@ -8,6 +8,7 @@
 #include "spomalenaanimace.h"
 
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -17,12 +18,32 @@
 #include <memory>
 #include <vector>
 
+// Answers each message box as soon as it shows and keeps its text, and whether that is shown as typed (plain).
+struct MessageBoxes : QObject
+{
+    QStringList texts;
+    bool allPlain = true;
+
+    MessageBoxes() { qApp->installEventFilter(this); }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *box = qobject_cast<QMessageBox *>(watched);
+        if (box && event->type() == QEvent::Show) {
+            texts << box->text();
+            allPlain &= box->textFormat() == Qt::PlainText;
+            QTimer::singleShot(0, box, &QMessageBox::accept);
+        }
+        return false;
+    }
+};
+
 // A window as the program shows it, with run-time errors collected instead of reported. Unpaced, a press of
 // "Start" records and draws the whole run before it returns; paced, the run plays on the event loop's timer.
 struct ShownWindow
 {
     std::unique_ptr<SpomalenaAnimace> window = std::make_unique<SpomalenaAnimace>();
     std::vector<int> errors;
+    MessageBoxes messages;
 
     explicit ShownWindow(bool paced = false)
     {

@@ -371,6 +371,33 @@ private Q_SLOTS:
             QVERIFY(asked.contains((point * zoom).toPoint()));
     }
 
+    void redrawWithinIsTheWholePicture_data()
+    {
+        QTest::addColumn<qreal>("zoom");
+        QTest::newRow("1:1") << 1.0;
+        QTest::newRow("1.25") << 1.25;
+        QTest::newRow("1.8") << 1.8;
+        QTest::newRow("2.4") << 2.4;
+    }
+
+    // Drawn anew within any area, the picture is what drawing it all gives, to the pixel.
+    void redrawWithinIsTheWholePicture()
+    {
+        QFETCH(qreal, zoom);
+        Surface surface(zoom);
+        surface.fillGrey();
+        surface.form.DrawWidth(1);
+        for (double y = 100; y < 500; ++y) // a curve of one-pixel segments, as the whole pattern is
+            surface.form.Line(600 + 60 * std::sin(y / 17), y, 600 + 60 * std::sin((y + 1) / 17), y + 1, 0x00FF0000);
+        surface.form.DrawWidth(3);
+        for (double y = 100.94; y < 500; y += 40)
+            surface.form.Line(550, y, 620, y);
+        const QImage whole = surface.image().copy();
+        for (double y = 99.5; y < 500; y += 13.7)
+            surface.canvas->redrawWithin(QRectF(547.5, y, 170.3, 5));
+        QCOMPARE(surface.canvas->image(), whole);
+    }
+
     void survivesBeingHiddenAndShown()
     {
         Surface surface;

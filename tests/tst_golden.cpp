@@ -27,6 +27,12 @@ int stepWait(int point, int step)
     return point * stepsPerPoint + step;
 }
 
+QList<double> barsFor(double distance, double frequency, double spacing)
+{
+    const std::vector<double> bars = expectedBars(distance, frequency, spacing);
+    return {bars.begin(), bars.end()};
+}
+
 double screenRatio()
 {
     return QGuiApplication::primaryScreen()->devicePixelRatio();
@@ -92,6 +98,9 @@ private Q_SLOTS:
         QTest::newRow("frequency 0: every bar 160") << "frequency-0" << "nUr" << "0" << wholeRun << flatBars;
         QTest::newRow("distance 100: the sum column on the detector") << "distance-100" << "nVzdalenost" << "100"
                                                                       << wholeRun << QList<double>{};
+        QTest::newRow("spacing 80") << "spacing-80" << "nRd" << "80" << wholeRun << barsFor(200, 1, 80);
+        QTest::newRow("distance 50: the sum column left of the detector") << "distance-50" << "nVzdalenost" << "50"
+                                                                          << wholeRun << barsFor(50, 1, 40);
         QTest::newRow("lowest point, first step") << "lowest-first-step" << "" << "" << stepWait(0, 1)
                                                   << QList<double>{};
         QTest::newRow("lowest point, last step") << "lowest-last-step" << "" << "" << stepWait(0, 81)

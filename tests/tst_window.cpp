@@ -225,12 +225,18 @@ private Q_SLOTS:
         QTest::addColumn<Qt::Key>("key");
         QTest::addColumn<QStringList>("cycle");
         QTest::addColumn<QSize>("windowSize");
+        QTest::addColumn<bool>("parameters"); // shown by F2 first
         for (const QSize size : {QSize(810, 600), QSize(1458, 1080)}) {
             const QByteArray at = size == QSize(810, 600) ? "" : " at 1.8";
-            QTest::newRow("Tab" + at) << Qt::Key_Tab << QStringList{"cmdKonec", "HScroll1", "cmdStart", "cmdKonec"} << size;
+            QTest::newRow("Tab" + at) << Qt::Key_Tab << QStringList{"cmdKonec", "HScroll1", "cmdStart", "cmdKonec"} << size
+                                      << false;
             QTest::newRow("Backtab" + at) << Qt::Key_Backtab << QStringList{"HScroll1", "cmdKonec", "cmdStart", "HScroll1"}
-                                          << size;
+                                          << size << false;
         }
+        QTest::newRow("Tab, parameters shown") << Qt::Key_Tab << QStringList{"cmdKonec", "HScroll1", "nRd", "nUr", "nVzdalenost", "cmdStart"}
+                                               << QSize(810, 600) << true;
+        QTest::newRow("Backtab, parameters shown") << Qt::Key_Backtab << QStringList{"nVzdalenost", "nUr", "nRd", "HScroll1"}
+                                                   << QSize(810, 600) << true;
     }
 
     void focusAndTabCycle()
@@ -238,13 +244,98 @@ private Q_SLOTS:
         QFETCH(Qt::Key, key);
         QFETCH(QStringList, cycle);
         QFETCH(QSize, windowSize);
+        QFETCH(bool, parameters);
         ShownWindow shown;
         resizeWindow(shown.window.get(), windowSize);
         QTRY_COMPARE(QApplication::focusWidget(), shown.window->cmdStart);
+        if (parameters)
+            QTest::keyClick(shown.window->cmdStart, Qt::Key_F2);
         for (const QString &next : cycle) {
             QTest::keyClick(QApplication::focusWidget(), key);
             QCOMPARE(QApplication::focusWidget()->objectName(), next);
         }
+    }
+
+    void parameterFields_data()
+    {
+        QTest::addColumn<int>("presses"); // of F2
+        QTest::addColumn<bool>("duringARun");
+        QTest::newRow("F2 shows them") << 1 << false;
+        QTest::newRow("F2 again hides them: the window as at start") << 2 << false;
+        QTest::newRow("shown during a run, editable once it is over") << 1 << true;
+    }
+
+    // The three fields with their labels, in place; the labels above the drawing while shown. Nothing else shows.
+    void parameterFields()
+    {
+        QFETCH(int, presses);
+        QFETCH(bool, duringARun);
+        ShownWindow shown(duringARun);
+        SpomalenaAnimace &w = *shown.window;
+        const QImage atStart = w.grab().toImage();
+        if (duringARun)
+            shown.start();
+        for (int i = 0; i < presses; ++i)
+            QTest::keyClick(&w, Qt::Key_F2);
+        const bool visible = presses == 1;
+        const QObjectList stack = w.children();
+        for (QLabel *label : {w.Label1, w.labFrekvence, w.labRoztec})
+            QCOMPARE(label->isVisible() && stack.indexOf(label) > stack.indexOf(w.canvas), visible);
+        QVERIFY(!w.nPocetFotonu->isVisible() && !w.frmAnimace->isVisible() && !w.nSpomaleni->isVisible());
+        QCOMPARE(w.commands.parameters->isChecked(), visible);
+        QCOMPARE(w.nUr->isEnabled(), visible && !duringARun);
+        w.playback().finish();
+        for (QLineEdit *field : {w.nVzdalenost, w.nUr, w.nRd})
+            QCOMPARE(field->isVisible() && field->isEnabled(), visible);
+        if (!visible)
+            QCOMPARE(w.grab().toImage(), atStart);
+    }
+
+    // Shown, the labels and fields look the same after a run as before it: the band paints over none of them.
+    void parametersStayReadableOverTheBand()
+    {
+        ShownWindow shown;
+        QTest::keyClick(shown.window.get(), Qt::Key_F2);
+        const QRect area(32, 144, 106, 130);
+        const QImage before = shown.window->grab(area).toImage();
+        int dark = 0;
+        for (int y = 0; y < before.height(); ++y)
+            for (int x = 0; x < before.width(); ++x)
+                dark += qGray(before.pixel(x, y)) < 100;
+        QVERIFY(dark > 100); // the labels' and fields' text
+        shown.start();
+        QCOMPARE(shown.window->grab(area).toImage(), before);
+    }
+
+    void changedParametersInTheTitle_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("changed");
+        const QLocale c = QLocale::c(), czech(QLocale::Czech, QLocale::Czechia);
+        QTest::newRow("the same value written otherwise") << "nUr" << czech << "1,0" << false;
+        QTest::newRow("another frequency") << "nUr" << czech << "0,5" << true;
+        QTest::newRow("no number") << "nVzdalenost" << c << "abc" << true;
+    }
+
+    // The title notes a value other than the starting one, until "Výchozí hodnoty" writes those again.
+    void changedParametersInTheTitle()
+    {
+        QFETCH(QString, field);
+        QFETCH(QLocale, locale);
+        QFETCH(QString, text);
+        QFETCH(bool, changed);
+        QLocale::setDefault(locale);
+        ShownWindow shown;
+        const QString title = shown.window->windowTitle();
+        setFieldText(shown.window->findChild<QLineEdit *>(field), text);
+        QCOMPARE(shown.window->windowTitle(), changed ? title + QStringLiteral(" – změněné parametry") : title);
+        shown.window->commands.startingValues->trigger();
+        QCOMPARE(QStringList({shown.window->nVzdalenost->text(), shown.window->nUr->text(), shown.window->nRd->text()}),
+                 QStringList({"200", "1", "40"}));
+        QCOMPARE(shown.window->windowTitle(), title);
+        QLocale::setDefault(QLocale::c());
     }
 
     void spaceOnFocusedStartRunsTheDemonstration()
@@ -591,18 +682,18 @@ private Q_SLOTS:
 
     void aRunIsBusyAndCoversTheHint_data()
     {
-        QTest::addColumn<QString>("spacing");
+        QTest::addColumn<QString>("slowDown");
         QTest::addColumn<bool>("completes");
-        QTest::newRow("a run that completes") << "40" << true;
-        QTest::newRow("a run that ends in a run-time error") << "čtyřicet" << false;
+        QTest::newRow("a run that completes") << "1" << true;
+        QTest::newRow("a run that ends in a run-time error") << "jedna" << false;
     }
 
     void aRunIsBusyAndCoversTheHint()
     {
-        QFETCH(QString, spacing);
+        QFETCH(QString, slowDown);
         QFETCH(bool, completes);
         ShownWindow shown;
-        setFieldText(shown.window->nRd, spacing);
+        setFieldText(shown.window->nSpomaleni, slowDown);
         QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(shown.window.get());
         QAccessibleInterface *hint = QAccessible::queryAccessibleInterface(shown.window->Label2);
         QAccessibleInterface *title = QAccessible::queryAccessibleInterface(shown.window->labTitul);
@@ -725,7 +816,7 @@ private Q_SLOTS:
                 throw RuntimeError(RuntimeError::Overflow);
             if (when == QStringLiteral("load"))
                 guarded([] { throw RuntimeError(RuntimeError::Overflow); });
-            setFieldText(window->nRd, QStringLiteral("čtyřicet"));
+            setFieldText(window->nSpomaleni, QStringLiteral("jedna")); // a field the program writes
             QTimer::singleShot(0, window->cmdStart, &QPushButton::click);
             return window;
         });

@@ -40,6 +40,10 @@ SCROLL_RIGHT_ARROW = (553, 24)
 QUIET_CORNER = (790, 590)  # nothing is drawn here: the pointer rests there
 # The photon's paths between the aperture screen and the detector: only its motion changes this area.
 PATHS = (160, 95, 310, 520)
+# Inside the frequency field, right of its text, and its light green; the drawing right of the parameter fields.
+FREQUENCY_FIELD = (88, 212)
+LIGHT_GREEN = (0xC0, 0xFF, 0xC0)
+RIGHT_OF_THE_FIELDS = (150, 60, 810, 600)
 
 BOUND = 60  # seconds: the most any single wait may take
 
@@ -461,6 +465,34 @@ class BlackBox(unittest.TestCase):
         self.assertBars(final)
         if BlackBox.reference is not None:
             self.assertEqual(finished_picture(final), BlackBox.reference, "End is not the finished picture")
+        program.click(KONEC)
+        self.assertEqual(program.exit_status(), 0)
+
+    def test_8_f2_shows_the_parameters_frequency_0_by_keys_then_no_number_is_a_message(self):
+        program = self.program
+        program.focus()
+        before = program.settled()
+        self.assertEqual(before.rgb(*FREQUENCY_FIELD), GREY)
+        program.key("F2")
+        shown = wait_for("the fields", lambda: program.screenshot_when(lambda s: s.rgb(*FREQUENCY_FIELD) == LIGHT_GREEN))
+
+        # From Start back past the distance to the frequency, 0 over its text, forward to Start and press it.
+        program.key("shift+Tab", "shift+Tab", "ctrl+a", "0", "Tab", "Tab", "space")
+        program.run_in_progress(shown)
+        final = program.finished()
+        for point, length in enumerate(final.bars()):
+            self.assertLessEqual(abs(length - 160), BAR_TOLERANCE, f"bar {point}: {length} px, not 160")
+
+        program.key("shift+Tab", "shift+Tab", "ctrl+a", "a", "b", "c", "Tab", "Tab", "space")
+        box = wait_for("the message", lambda: run("xdotool", "search", "--onlyvisible", "--name", "^Chybn",
+                                                  check=False).split())[0]
+        self.assertTrue(program.alive())
+        xdotool("windowfocus", "--sync", box)
+        program.key("Return")
+        wait_for("the message to close", lambda: "IsViewable" not in run("xwininfo", "-id", box, check=False))
+        after = program.settled()
+        self.assertEqual(after.region(*RIGHT_OF_THE_FIELDS), final.region(*RIGHT_OF_THE_FIELDS), "something was drawn")
+        self.assertTrue(program.alive())
         program.click(KONEC)
         self.assertEqual(program.exit_status(), 0)
 

@@ -1,0 +1,26 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers <vyvojari@kestrova.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Where the run draws the apparatus, in canvas pixels (y grows downwards). The run draws with these, and the
+// teacher's parameters take their ranges from them.
+namespace apparatus {
+
+constexpr double canvasBottom = 581; // the background band is laid upward from here
+constexpr double canvasRight = 800;  // right end of the band
+constexpr double bottomMargin = 70;
+constexpr double lineTop = 100;                            // the vertical lines run from lineBottom up to here
+constexpr double lineBottom = canvasBottom - bottomMargin; // 511
+constexpr double axisY = 50 + canvasBottom / 2;            // 340.5: the source on it, the holes either side of it
+
+constexpr double sourceX = 80;
+constexpr double apertureX = 150; // the aperture screen and both holes
+constexpr double detectorX = 320; // where both paths end
+constexpr double barX = 550;      // the base line of the probability bars
+// The sum column lies at the aperture distance plus this; the path's horizontal leg is its distance from detectorX.
+constexpr double sumColumnOffset = detectorX - 100;
+
+constexpr double arrowLength = 20; // a path's phase arrow, at the detector and in the sum column
+constexpr double pointSpacing = 40; // between detector points
+
+} // namespace apparatus
