@@ -89,14 +89,18 @@ QLineEdit *textBox(QWidget *parent, const char *name, const QRect &geometry, con
     return box;
 }
 
-// Shrinks the control's font until the text fits into the room, in pixels.
-void fitText(QWidget *control, const QString &text, int room)
+// The font made smaller until the text fits into the room, in pixels.
+QFont fitted(QFont font, const QString &text, int room)
 {
     constexpr double smallestPoints = 6;
-    QFont font = control->font();
     while (font.pointSizeF() > smallestPoints && QFontMetricsF(font).horizontalAdvance(text) > room)
         font.setPointSizeF(font.pointSizeF() - 0.25);
-    control->setFont(font);
+    return font;
+}
+
+void fitText(QWidget *control, const QString &text, int room)
+{
+    control->setFont(fitted(control->font(), text, room));
 }
 
 // A text box that names part of the picture: grey, out of the tab order, still editable, its text whole.
@@ -681,11 +685,9 @@ void SpomalenaAnimace::describeSlowDown()
 void SpomalenaAnimace::setStartText(const QString &text)
 {
     constexpr int margins = 10;
-    QFont font = m_startFont;
-    while (font.pointSizeF() > 6 && QFontMetricsF(font).horizontalAdvance(text) > 73 - margins)
-        font.setPointSizeF(font.pointSizeF() - 0.25);
     cmdStart->setText(text);
-    m_layout->setFont(cmdStart, font);
+    const int widthAtOne = qRound(cmdStart->width() / m_layout->scale());
+    m_layout->setFont(cmdStart, fitted(m_startFont, text, widthAtOne - margins));
 }
 
 // The band of the run is drawn over the hint first of all; the drawing's old result is gone with it.
