@@ -34,8 +34,10 @@ deps:
 		$(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
 
+# CONFIGURE_FLAGS=-DKESTROVA_TESTS=OFF builds the program and its package alone.
+CONFIGURE_FLAGS ?=
 configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CONFIGURE_FLAGS) > /dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
