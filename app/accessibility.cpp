@@ -107,17 +107,25 @@ private:
     QScrollBar *bar() const { return static_cast<QScrollBar *>(widget()); }
 };
 
+// By the role a widget was given; a widget being destroyed, no longer of its class, gets Qt's own view.
 QAccessibleInterface *factory(const QString &, QObject *object)
 {
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (!widget)
+        return nullptr;
     switch (accessibility::Role(object->property(roleProperty).toInt())) {
     case accessibility::Role::Frame:
-        return new Frame(static_cast<QWidget *>(object));
+        return new Frame(widget);
     case accessibility::Role::Picture:
-        return new Picture(static_cast<QWidget *>(object));
+        return new Picture(widget);
     case accessibility::Role::Label:
-        return new Label(static_cast<QLabel *>(object));
+        if (auto *label = qobject_cast<QLabel *>(object))
+            return new Label(label);
+        break;
     case accessibility::Role::Setting:
-        return new Setting(static_cast<QScrollBar *>(object));
+        if (auto *bar = qobject_cast<QScrollBar *>(object))
+            return new Setting(bar);
+        break;
     case accessibility::Role::Default:
         break;
     }
