@@ -204,17 +204,6 @@ private Q_SLOTS:
         }
     }
 
-    void saves()
-    {
-        ShownWindow shown;
-        shown.start();
-        QTemporaryDir folder;
-        const QString file = folder.filePath(QStringLiteral("obrázek.png"));
-        QVERIFY(shown.window->savePicture(file));
-        QCOMPARE(QImage(file).convertToFormat(QImage::Format_ARGB32),
-                 shown.window->picture().convertToFormat(QImage::Format_ARGB32));
-    }
-
     void failureToSave_data()
     {
         QTest::addColumn<QString>("where"); // in a fresh folder

@@ -268,17 +268,14 @@ private Q_SLOTS:
     {
         ShownWindow shown;
         SpomalenaAnimace &w = *shown.window;
-        shown.startByKey();
+        shown.start();
         const Timeline *first = w.playback().run();
         QCOMPARE(QApplication::focusWidget(), w.cmdStart);
         QTest::keyClick(w.cmdStart, Qt::Key_Space);
         QVERIFY(w.playback().run() != first);
         w.HScroll1->setFocus();
         QTest::keyClick(w.HScroll1, Qt::Key_Right);
-        QCOMPARE(w.HScroll1->value(), 2);
-        QTest::keyClick(w.HScroll1, Qt::Key_End);
-        QCOMPARE(w.HScroll1->value(), 10);
-        QCOMPARE(w.nSpomaleni->text(), QStringLiteral("10"));
+        QCOMPARE(w.nSpomaleni->text(), QStringLiteral("2"));
     }
 
     void closingEndsTheProgram_data()
