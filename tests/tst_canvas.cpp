@@ -4,7 +4,6 @@
 // repainting only what changed.
 #include "canvas.h"
 #include "formdrawing.h"
-#include "runtimeerror.h"
 
 #include <QPainter>
 #include <QScreen>
@@ -203,35 +202,6 @@ private Q_SLOTS:
             QCOMPARE(surface.at(inside.x(), inside.y()), qRgb(0, 0, 0));
         else
             QCOMPARE(surface.image(), Surface().image());
-    }
-
-    void invalidOperationsRaise_data()
-    {
-        using Operation = std::function<void(FormDrawing &)>;
-        QTest::addColumn<Operation>("operation");
-        QTest::addColumn<int>("error");
-        QTest::newRow("width 0") << Operation([](FormDrawing &f) { f.DrawWidth(0); }) << 380;
-        QTest::newRow("scale mode 2") << Operation([](FormDrawing &f) { f.ScaleMode(2); }) << 380;
-        QTest::newRow("unknown system colour") << Operation([](FormDrawing &f) { f.Line(0, 0, 1, 1, 0x80000063); }) << 380;
-        QTest::newRow("beyond single precision") << Operation([](FormDrawing &f) { f.Line(0, 0, 1e39, 1); }) << 6;
-        QTest::newRow("infinite radius") << Operation([](FormDrawing &f) { f.Circle(0, 0, qInf()); }) << 6;
-        QTest::newRow("not a number") << Operation([](FormDrawing &f) { f.Line(qQNaN(), 0, 1, 1); }) << 6;
-    }
-
-    // The error is raised, and nothing is drawn.
-    void invalidOperationsRaise()
-    {
-        QFETCH(std::function<void(FormDrawing &)>, operation);
-        QFETCH(int, error);
-        std::vector<Stroke> strokes;
-        FormDrawing form(strokes);
-        try {
-            operation(form);
-            QFAIL("no run-time error");
-        } catch (const RuntimeError &raised) {
-            QCOMPARE(int(raised.number()), error);
-        }
-        QVERIFY(strokes.empty());
     }
 
     void onePixelAxisLinesMatchThePainter_data()

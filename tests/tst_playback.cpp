@@ -71,22 +71,6 @@ private Q_SLOTS:
         QVERIFY(!run.window->nClona->isVisible());
     }
 
-    // A step key while playing pauses first; Space goes on, and then pauses again.
-    void stepKeyWhilePlayingPauses()
-    {
-        ShownWindow shown(true);
-        shown.start();
-        QCOMPARE(shown.window->playback().state(), Playback::State::Playing);
-        QTest::keyClick(shown.window.get(), Qt::Key_Right);
-        QCOMPARE(shown.window->playback().state(), Playback::State::Paused);
-        QCOMPARE(shown.window->playback().position(), size_t(2));
-        QTest::keyClick(shown.window.get(), Qt::Key_Space);
-        QCOMPARE(shown.window->playback().state(), Playback::State::Playing);
-        QTest::keyClick(shown.window.get(), Qt::Key_Pause);
-        QCOMPARE(shown.window->playback().state(), Playback::State::Paused);
-        shown.window->playback().finish();
-    }
-
     void stepBackShowsWhatPlayingShowed_data()
     {
         QTest::addColumn<qreal>("zoom");
@@ -120,36 +104,33 @@ private Q_SLOTS:
         QCOMPARE(run.window->canvas->image(), played);
     }
 
-    // Home shows the picture before the run: the one the run before left.
-    void homeShowsThePreviousRun()
+    // A step key while playing pauses first, and Pause does; paused, Start reads "Pokračovat". Home shows the
+    // picture before the run, the one the run before left; End completes the run as playing to its end does: the
+    // picture, the captions, the controls and the focus.
+    void pauseHomeAndEnd()
     {
         ShownWindow shown(true);
+        SpomalenaAnimace &w = *shown.window;
         shown.start();
-        shown.window->playback().finish();
-        const QImage finished = shown.window->canvas->image().copy();
+        w.playback().finish();
+        const QImage finished = w.canvas->image().copy();
         shown.start();
-        QVERIFY(shown.window->canvas->image() != finished);
-        QTest::keyClick(shown.window.get(), Qt::Key_Home);
-        QCOMPARE(shown.window->canvas->image(), finished);
-        QTest::keyClick(shown.window.get(), Qt::Key_End);
-        QCOMPARE(shown.window->canvas->image(), finished);
-    }
-
-    // End completes the run as playing to its end does: the picture, the captions, the controls and the focus.
-    void endCompletesTheRun()
-    {
-        QImage played;
-        {
-            ShownWindow whole;
-            whole.start();
-            played = whole.window->canvas->image().copy();
-        }
-        PausedRun run(300);
-        SpomalenaAnimace &w = *run.window;
+        QCOMPARE(w.playback().state(), Playback::State::Playing);
+        const size_t at = w.playback().position();
+        QTest::keyClick(&w, Qt::Key_Right);
+        QCOMPARE(w.playback().state(), Playback::State::Paused);
+        QCOMPARE(w.playback().position(), at + 1);
         QCOMPARE(w.cmdStart->text(), QStringLiteral("Pokračovat"));
+        QTest::keyClick(&w, Qt::Key_Space);
+        QCOMPARE(w.playback().state(), Playback::State::Playing);
+        QTest::keyClick(&w, Qt::Key_Pause);
+        QCOMPARE(w.playback().state(), Playback::State::Paused);
+        QVERIFY(w.canvas->image() != finished);
+        QTest::keyClick(&w, Qt::Key_Home);
+        QCOMPARE(w.canvas->image(), finished);
         QTest::keyClick(&w, Qt::Key_End);
         QCOMPARE(w.playback().state(), Playback::State::Stopped);
-        QCOMPARE(w.canvas->image(), played);
+        QCOMPARE(w.canvas->image(), finished);
         QCOMPARE(w.cmdStart->text(), QStringLiteral("Start"));
         for (QWidget *control : std::initializer_list<QWidget *>{w.cmdStart, w.cmdKonec, w.HScroll1})
             QVERIFY(control->isEnabled());
@@ -278,21 +259,13 @@ private Q_SLOTS:
         QCOMPARE(w.nSpomaleni->text(), QStringLiteral("2"));
     }
 
-    void closingEndsTheProgram_data()
+    // A close request while paused ends the program (while playing: the black box).
+    void closingWhilePausedEndsTheProgram()
     {
-        QTest::addColumn<bool>("paused");
-        QTest::newRow("while playing") << false;
-        QTest::newRow("while paused") << true;
-    }
-
-    void closingEndsTheProgram()
-    {
-        QFETCH(bool, paused);
         ShownWindow shown(true);
         const int status = shown.exec([&] {
             shown.start();
-            if (paused)
-                QTest::keyClick(shown.window.get(), Qt::Key_Space);
+            QTest::keyClick(shown.window.get(), Qt::Key_Space);
             QTimer::singleShot(50, shown.window.get(), [&] { shown.window->close(); });
         });
         QCOMPARE(status, 0);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The run as recorded: its physics against values computed here, its waits, its strokes where they matter, and
 // what is reported when a field cannot be read.
+#include "accessibility.h"
 #include "testsupport.h"
 
 #include <QAccessible>
@@ -302,6 +303,7 @@ private Q_SLOTS:
         QVERIFY(!shown.window->playback().run());
         QCOMPARE(shown.window->canvas->image(), before);
         QVERIFY(shown.window->cmdStart->isEnabled());
+        QVERIFY(!accessibility::isBusy(shown.window.get()) && !accessibility::isCovered(shown.window->Label2));
         if (!message.isEmpty()) {
             QVERIFY2(shown.messages.texts.front().contains(message), qPrintable(shown.messages.texts.front()));
             QCOMPARE(shown.window->focusWidget(), box);

@@ -8,6 +8,7 @@
 #include "runwords.h"
 #include "testsupport.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QAccessible>
@@ -188,10 +189,11 @@ private Q_SLOTS:
         QTest::newRow("1.8, room above and below") << QSize(1458, 1300) << 1.8 << QPoint(0, 110);
         QTest::newRow("2.4") << QSize(1944, 1440) << 2.4 << QPoint(0, 0);
         QTest::newRow("wider only: 1:1, centred") << QSize(1000, 600) << 1.0 << QPoint(95, 0);
+        QTest::newRow("never smaller than its layout") << QSize(400, 300) << 1.0 << QPoint(0, 0);
     }
 
-    // Every control, its font and the drawing s times larger, centred; the margin in the window's grey. Captions
-    // show their whole text at every scale.
+    // Every control, its font and the drawing s times larger, centred; the margin in the window's grey; captions
+    // show their whole text. Back at its size, the window is exactly as it was at start.
     void scaledLayout()
     {
         QFETCH(QSize, windowSize);
@@ -202,61 +204,48 @@ private Q_SLOTS:
             QSKIP("Windows keeps a window within its screen");
 #endif
         ShownWindow shown;
-        const std::vector<Laid> atOne = layoutOf(shown.window.get());
-        QScrollBar *bar = shown.window->HScroll1;
-        const int arrowAtOne = scrollBarPart(bar, QStyle::SC_ScrollBarAddLine).width(); // as wide as the style makes it
-        resizeWindow(shown.window.get(), windowSize);
-        QCOMPARE(shown.window->size(), windowSize);
-
+        SpomalenaAnimace &w = *shown.window;
+        const QImage atStart = w.grab().toImage();
+        const std::vector<Laid> atOne = layoutOf(&w);
+        const int arrowAtOne = scrollBarPart(w.HScroll1, QStyle::SC_ScrollBarAddLine).width(); // as the style has it
+        resizeWindow(&w, windowSize);
+        QCOMPARE(w.size(), windowSize.expandedTo(SpomalenaAnimace::clientSize));
         for (const Laid &laid : atOne) {
             QWidget *control = laid.control;
-            const QString name = control->objectName();
-            const QPointF offset = control->parentWidget() == shown.window.get() ? QPointF(origin) : QPointF();
+            const QPointF offset = control->parentWidget() == &w ? QPointF(origin) : QPointF();
             const QRectF expected(QPointF(laid.geometry.topLeft()) * scale + offset, QSizeF(laid.geometry.size()) * scale);
-            const QRect actual = control->geometry();
-            QVERIFY2(std::fabs(actual.left() - expected.left()) <= 1 && std::fabs(actual.top() - expected.top()) <= 1
-                         && std::fabs(actual.width() - expected.width()) <= 1
-                         && std::fabs(actual.height() - expected.height()) <= 1,
-                     qPrintable(QStringLiteral("%1 at %2, %3 %4×%5").arg(name).arg(actual.x()).arg(actual.y())
-                                    .arg(actual.width()).arg(actual.height())));
+            const QRectF actual = control->geometry();
+            QVERIFY2(std::max({std::fabs(actual.left() - expected.left()), std::fabs(actual.top() - expected.top()),
+                               std::fabs(actual.width() - expected.width()), std::fabs(actual.height() - expected.height())})
+                         <= 1,
+                     qPrintable(control->objectName()));
             const QFont font = control->font();
-            QVERIFY2(qFuzzyCompare(font.pointSizeF(), laid.font.pointSizeF() * scale), qPrintable(name));
+            QVERIFY2(qFuzzyCompare(font.pointSizeF(), laid.font.pointSizeF() * scale), qPrintable(control->objectName()));
             QCOMPARE(font.family(), laid.font.family());
             QCOMPARE(font.bold(), laid.font.bold());
             if (auto *box = qobject_cast<QLineEdit *>(control); box && box->focusPolicy() == Qt::ClickFocus)
-                QVERIFY2(QFontMetrics(font).horizontalAdvance(box->text()) <= box->width(), qPrintable(name));
+                QVERIFY2(QFontMetrics(font).horizontalAdvance(box->text()) <= box->width(), qPrintable(box->objectName()));
         }
-        QCOMPARE(shown.window->canvas->zoom(), scale);
-        QCOMPARE(shown.window->canvas->geometry(), QRect(origin, (QSizeF(SpomalenaAnimace::clientSize) * scale).toSize()));
-        // Assistive technology sees the controls where they are shown.
-        QCOMPARE(QAccessible::queryAccessibleInterface(bar)->rect(), QRect(bar->mapToGlobal(QPoint(0, 0)), bar->size()));
-        // The scroll bar's buttons grow with it.
-        QVERIFY(std::abs(scrollBarPart(bar, QStyle::SC_ScrollBarAddLine).width() - arrowAtOne * scale) <= 1.5);
-        QVERIFY(std::abs(scrollBarPart(bar, QStyle::SC_ScrollBarSubLine).width() - arrowAtOne * scale) <= 1.5);
-
-        const QImage screen = shown.window->grab().toImage();
+        QCOMPARE(w.canvas->zoom(), scale);
+        QCOMPARE(w.canvas->geometry(), QRect(origin, (QSizeF(SpomalenaAnimace::clientSize) * scale).toSize()));
+        // Assistive technology sees the controls where they are shown; the scroll bar's buttons grow with it.
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.HScroll1)->rect(),
+                 QRect(w.HScroll1->mapToGlobal(QPoint(0, 0)), w.HScroll1->size()));
+        for (const auto part : {QStyle::SC_ScrollBarAddLine, QStyle::SC_ScrollBarSubLine})
+            QVERIFY(std::abs(scrollBarPart(w.HScroll1, part).width() - arrowAtOne * scale) <= 1.5);
+        const QImage screen = w.grab().toImage();
         if (origin.x() > 0)
             QCOMPARE(screen.pixel(origin.x() / 2, windowSize.height() / 2), 0xFFC0C0C0);
         if (origin.y() > 0)
             QCOMPARE(screen.pixel(windowSize.width() / 2, origin.y() / 2), 0xFFC0C0C0);
-    }
 
-    // Never smaller than its layout; larger and back, the window looks exactly as it did at start.
-    void backToItsSizeAsAtStart()
-    {
-        ShownWindow shown;
-        const QImage atStart = shown.window->grab().toImage();
-        const std::vector<Laid> atOne = layoutOf(shown.window.get());
-        resizeWindow(shown.window.get(), QSize(400, 300));
-        QCOMPARE(shown.window->size(), SpomalenaAnimace::clientSize);
-        resizeWindow(shown.window.get(), QSize(1458, 1080));
-        resizeWindow(shown.window.get(), SpomalenaAnimace::clientSize);
+        resizeWindow(&w, SpomalenaAnimace::clientSize);
         for (const Laid &laid : atOne) {
             QCOMPARE(laid.control->geometry(), laid.geometry);
             QCOMPARE(laid.control->font(), laid.font);
             QCOMPARE(laid.control->testAttribute(Qt::WA_SetFont), laid.ownFont);
         }
-        QCOMPARE(shown.window->grab().toImage(), atStart);
+        QCOMPARE(w.grab().toImage(), atStart);
     }
 
     void fullScreenKeys_data()
@@ -403,67 +392,6 @@ private Q_SLOTS:
         QCOMPARE(shown.window->nClona->isVisible(), runs > 0);
     }
 
-    void konecEndsTheProgram_data()
-    {
-        QTest::addColumn<Action>("press");
-        QTest::newRow("a click") << Action([](SpomalenaAnimace &w) { QTest::mouseClick(w.cmdKonec, Qt::LeftButton); });
-        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter})
-            QTest::newRow(key == Qt::Key_Return ? "Return" : "Enter") << Action([key](SpomalenaAnimace &w) {
-                w.cmdKonec->setFocus();
-                QTest::keyClick(w.cmdKonec, key);
-            });
-    }
-
-    void konecEndsTheProgram()
-    {
-        QFETCH(Action, press);
-        ShownWindow shown;
-        QCOMPARE(shown.exec([&] { press(*shown.window); }), 0);
-        QVERIFY(!shown.window->isVisible());
-    }
-
-    void aRunIsBusyAndCoversTheHint_data()
-    {
-        QTest::addColumn<QString>("slowDown");
-        QTest::addColumn<bool>("completes");
-        QTest::newRow("a run that completes") << "1" << true;
-        QTest::newRow("a run that ends in a run-time error") << "jedna" << false;
-    }
-
-    void aRunIsBusyAndCoversTheHint()
-    {
-        QFETCH(QString, slowDown);
-        QFETCH(bool, completes);
-        ShownWindow shown;
-        setFieldText(shown.window->nSpomaleni, slowDown);
-        QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(shown.window.get());
-        QAccessibleInterface *hint = QAccessible::queryAccessibleInterface(shown.window->Label2);
-        QAccessibleInterface *title = QAccessible::queryAccessibleInterface(shown.window->labTitul);
-        QAccessibleInterface *start = QAccessible::queryAccessibleInterface(shown.window->cmdStart);
-        const QString idle = start->text(QAccessible::Description);
-        QVERIFY(!frame->state().busy);
-        QVERIFY(!hint->state().invisible);
-
-        shown.window->pacer().setCountDuration(Pacer::defaultCountDuration);
-        shown.start();
-        QCOMPARE(shown.errors.size(), completes ? size_t(0) : size_t(1));
-        if (completes) { // an error is reported before the run begins
-            QVERIFY(frame->state().busy);
-            QVERIFY(hint->state().invisible);
-            QVERIFY(start->text(QAccessible::Description) != idle);
-            shown.window->playback().finish();
-        }
-        QVERIFY(!frame->state().busy);
-        QCOMPARE(hint->state().invisible, completes); // the band stays over it
-        QVERIFY(!title->state().invisible);
-        const QString after = start->text(QAccessible::Description);
-        QCOMPARE(after.startsWith(QStringLiteral("Animace doběhla.")), completes);
-        if (completes)
-            QVERIFY(after.contains(QStringLiteral("Maximum je v bodě 5, minima v bodech 3 a 7.")));
-        else
-            QCOMPARE(after, idle);
-    }
-
     void resultInWords_data()
     {
         QTest::addColumn<QList<double>>("probabilities");
@@ -537,11 +465,7 @@ private Q_SLOTS:
         struct : QObject
         {
             bool shown = false;
-            bool eventFilter(QObject *, QEvent *event) override
-            {
-                shown |= event->type() == QEvent::Show;
-                return false;
-            }
+            bool eventFilter(QObject *, QEvent *event) override { shown |= event->type() == QEvent::Show; return false; }
         } showSpy;
         MessageBoxes messages;
         const int status = runMainWindow([&]() -> std::unique_ptr<QWidget> {

@@ -3,7 +3,6 @@
 // What a window manager and a second application would do to the program's window, for the black-box test,
 // which runs on a bare X server:
 //   xwin close WINDOW    asks the window to close (WM_DELETE_WINDOW), as a title bar's close button does
-//   xwin hints WINDOW    prints the size hints: "min W H max W H" (0 where unset)
 //   xwin iconify WINDOW  minimises it: unmapped, WM_STATE Iconic
 //   xwin restore WINDOW  restores it: WM_STATE Normal, mapped and raised
 //   xwin cover WINDOW    lays another window over it, prints "covered" once that is shown, removes it at end of input
@@ -19,7 +18,7 @@
 namespace {
 int usage()
 {
-    std::fputs("usage: xwin close|hints|iconify|restore|cover|maximise WINDOW\n", stderr);
+    std::fputs("usage: xwin close|iconify|restore|cover|maximise WINDOW\n", stderr);
     return 2;
 }
 
@@ -68,17 +67,6 @@ int askToMaximise(Display *display, Window window)
     event.xclient.data.l[3] = 1; // from an application
     XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
     XSync(display, False);
-    return 0;
-}
-
-int printHints(Display *display, Window window)
-{
-    XSizeHints hints{};
-    long supplied = 0;
-    XGetWMNormalHints(display, window, &hints, &supplied);
-    const bool min = hints.flags & PMinSize, max = hints.flags & PMaxSize;
-    std::printf("min %d %d max %d %d\n", min ? hints.min_width : 0, min ? hints.min_height : 0,
-                max ? hints.max_width : 0, max ? hints.max_height : 0);
     return 0;
 }
 
@@ -133,8 +121,6 @@ int main(int argc, char **argv)
     int status = 0;
     if (!std::strcmp(command, "close")) {
         status = sendClose(display, window);
-    } else if (!std::strcmp(command, "hints")) {
-        status = printHints(display, window);
     } else if (!std::strcmp(command, "iconify")) {
         // The client's request, for a window manager if there is one; then what that manager would do.
         XIconifyWindow(display, window, DefaultScreen(display));
