@@ -33,15 +33,6 @@ void dropOverridingPermissions()
     syscall(SYS_capset, &header, data);
 #endif
 }
-
-QStringList enabledCommands(const SpomalenaAnimace &window)
-{
-    QStringList enabled;
-    for (const QAction *action : window.actions())
-        if (!action->isSeparator() && action->isEnabled())
-            enabled << action->text().section(u'\t', 0, 0);
-    return enabled;
-}
 }
 
 class TestPicture : public QObject
@@ -52,44 +43,29 @@ private Q_SLOTS:
 
     void commandsThatCanAct_data()
     {
-        QTest::addColumn<int>("state"); // 0 before a run, 1 playing, 2 paused
+        QTest::addColumn<int>("state");         // 0 before a run, 1 playing, 2 paused
+        QTest::addColumn<QKeySequence>("keys"); // that open the menu
         QTest::addColumn<QStringList>("enabled");
         const QStringList always{"Parametry", "Průběh", "Kopírovat obrázek", "Uložit obrázek…", "Celá obrazovka", "Nápověda"};
         const QStringList running{"O krok vpřed", "O krok zpět", "Na konec bodu", "Na začátek bodu",
                                   "Na začátek animace", "Na konec animace"};
-        QTest::newRow("before a run") << 0 << QStringList{"Spustit animaci", "Výchozí hodnoty"} + always + QStringList{"Ukončit program"};
-        QTest::newRow("playing") << 1 << QStringList{"Pozastavit"} + running + always;
-        QTest::newRow("paused") << 2 << QStringList{"Pokračovat"} + running + always;
+        QTest::newRow("before a run, Menu") << 0 << QKeySequence(Qt::Key_Menu)
+                                            << QStringList{"Spustit animaci", "Výchozí hodnoty"} + always + QStringList{"Ukončit program"};
+        QTest::newRow("playing, Shift+F10") << 1 << QKeySequence(Qt::SHIFT | Qt::Key_F10) << QStringList{"Pozastavit"} + running + always;
+        QTest::newRow("paused, Menu") << 2 << QKeySequence(Qt::Key_Menu) << QStringList{"Pokračovat"} + running + always;
     }
 
-    // Every command is listed; those that cannot act now are disabled, not hidden.
+    // The keys show every command in a menu; those that cannot act now are disabled, not hidden.
     void commandsThatCanAct()
     {
         QFETCH(int, state);
+        QFETCH(QKeySequence, keys);
         QFETCH(QStringList, enabled);
         ShownWindow shown(true);
         if (state > 0)
             shown.start();
         if (state > 1)
             QTest::keyClick(shown.window.get(), Qt::Key_Space);
-        QStringList actual = enabledCommands(*shown.window);
-        actual.sort();
-        enabled.sort();
-        QCOMPARE(actual, enabled);
-        shown.window->playback().finish();
-    }
-
-    void menuByKeys_data()
-    {
-        QTest::addColumn<QKeySequence>("keys");
-        QTest::newRow("Menu") << QKeySequence(Qt::Key_Menu);
-        QTest::newRow("Shift+F10") << QKeySequence(Qt::SHIFT | Qt::Key_F10);
-    }
-
-    void menuByKeys()
-    {
-        QFETCH(QKeySequence, keys);
-        ShownWindow shown;
         QList<QAction *> listed;
         QTimer::singleShot(0, this, [&] {
             if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
@@ -99,6 +75,14 @@ private Q_SLOTS:
         });
         QTest::keySequence(shown.window.get(), keys);
         QCOMPARE(listed, shown.window->actions());
+        QStringList actual;
+        for (const QAction *action : listed)
+            if (!action->isSeparator() && action->isEnabled())
+                actual << action->text().section(u'\t', 0, 0);
+        actual.sort();
+        enabled.sort();
+        QCOMPARE(actual, enabled);
+        shown.window->playback().finish();
     }
 
     // Help pauses a playing run, names every key the menu shows, and grows with the window.
