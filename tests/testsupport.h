@@ -73,6 +73,16 @@ struct ShownWindow
     }
 };
 
+// The pixels darker than mid-grey, as text and lines are.
+inline int darkPixels(const QImage &image)
+{
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            dark += qGray(image.pixel(x, y)) < 100;
+    return dark;
+}
+
 // Two arrows of length 20 whose phases differ by Δ add up to a squared length of 800 (1 + cos Δ): the bars of the
 // eleven points, lowest first, for the given parameters.
 inline std::vector<double> expectedBars(double distance, double frequency, double spacing)

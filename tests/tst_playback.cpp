@@ -243,22 +243,6 @@ private Q_SLOTS:
         w.playback().finish();
     }
 
-    // After the run every key means what it meant before: Space on the focused Start runs again, the arrows move
-    // the focused scroll bar.
-    void keysAfterARun()
-    {
-        ShownWindow shown;
-        SpomalenaAnimace &w = *shown.window;
-        shown.start();
-        const Timeline *first = w.playback().run();
-        QCOMPARE(QApplication::focusWidget(), w.cmdStart);
-        QTest::keyClick(w.cmdStart, Qt::Key_Space);
-        QVERIFY(w.playback().run() != first);
-        w.HScroll1->setFocus();
-        QTest::keyClick(w.HScroll1, Qt::Key_Right);
-        QCOMPARE(w.nSpomaleni->text(), QStringLiteral("2"));
-    }
-
     // A close request while paused ends the program (while playing: the black box).
     void closingWhilePausedEndsTheProgram()
     {

@@ -225,18 +225,9 @@ private Q_SLOTS:
     {
         ShownWindow shown;
         const QRect hint = shown.window->Label2->geometry().adjusted(0, 0, -75, 0); // clear of the detector and its arrows
-        const auto darkPixels = [&] {
-            const QImage screen = shown.window->grab(hint).toImage();
-            int dark = 0;
-            for (int y = 0; y < screen.height(); ++y)
-                for (int x = 0; x < screen.width(); ++x)
-                    dark += qGray(screen.pixel(x, y)) < 100;
-            return dark;
-        };
-        QVERIFY(darkPixels() > 50);
+        QVERIFY(darkPixels(shown.window->grab(hint).toImage()) > 50);
         shown.start();
-        QCOMPARE(darkPixels(), 0);
-        QVERIFY(shown.window->labTitul->isVisible());
+        QCOMPARE(darkPixels(shown.window->grab(hint).toImage()), 0);
     }
 
     void badFields_data()
@@ -247,14 +238,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("error");       // run-time error of a field the program writes; 0: none
         const auto ofDistance = " Zadejte číslo od 0 do 290, například 150.";
         QTest::newRow("distance empty") << "nVzdalenost" << "" << QString("Pole „Vzdálenost clony“ je prázdné.") + ofDistance << 0;
-        QTest::newRow("distance a word") << "nVzdalenost" << "daleko" << QString("„daleko“ v poli „Vzdálenost clony“ není číslo.") + ofDistance << 0;
-        QTest::newRow("absurd distance") << "nVzdalenost" << "1e308" << QString("„1e308“ v poli „Vzdálenost clony“ je mimo rozsah.") + ofDistance << 0;
         QTest::newRow("spacing decimal comma in C locale") << "nRd" << "4,5" << "není číslo. Desetinnou část oddělte znakem „.“. Zadejte číslo od 0 do 341, například 80." << 0;
-        QTest::newRow("spacing beyond single precision") << "nRd" << "1e39" << "mimo rozsah" << 0;
-        QTest::newRow("negative spacing") << "nRd" << "-40" << "mimo rozsah" << 0;
         QTest::newRow("markup is shown as typed") << "nRd" << "<b>40</b>" << "„<b>40</b>“ v poli „Rozteč děr“" << 0;
         QTest::newRow("frequency a word") << "nUr" << "x" << "od 0 do 1.4, například 0.5." << 0;
-        QTest::newRow("absurd frequency") << "nUr" << "1e308" << "mimo rozsah" << 0;
         QTest::newRow("slow-down empty") << "nSpomaleni" << "" << "" << 13;
         QTest::newRow("absurd slow-down") << "nSpomaleni" << "1e305" << "" << 6;
         QTest::newRow("negative slow-down waits nothing") << "nSpomaleni" << "-1" << "" << 0;

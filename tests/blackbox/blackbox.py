@@ -2,8 +2,8 @@
 # SPDX-FileCopyrightText: 2026 Kestrova developers <vyvojari@kestrova.example>
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The built program as a person meets it, on a bare X server (run through tests/on-xvfb.sh):
-real key presses and mouse clicks through xdotool (XTEST), screenshots through ImageMagick's import,
-and what a window manager or another application would do through xwin. With --window-manager, under that
+real key presses and mouse clicks through xdotool (XTEST), screenshots through ImageMagick's import, another
+window over it through ImageMagick's display, and what a window manager would do through xwin. With --window-manager, under that
 window manager instead, as on a desktop: its maximise, and full screen by F11.
 
     blackbox.py --program build/kestrova --xwin build/tests/xwin [--window-manager openbox] [unittest options]
@@ -209,9 +209,12 @@ class Program:
     def mapped(self):
         return "IsViewable" in self.info()
 
-    def size(self):
+    def geometry(self, *names):
         field = {line.split(":")[0].strip(): line.split(":")[-1].strip() for line in self.info().splitlines()}
-        return int(field["Width"]), int(field["Height"])
+        return tuple(int(field[name]) for name in names)
+
+    def size(self):
+        return self.geometry("Width", "Height")
 
     def output(self):
         self.log.seek(0)
@@ -414,18 +417,16 @@ class BlackBox(ProgramTest):
         program = self.program
         program.start_slow_run()
 
-        # Another window over it.
-        cover = subprocess.Popen([XWIN, "cover", str(program.window)], stdin=subprocess.PIPE,
-                                 stdout=subprocess.PIPE, text=True)
+        # Another window over it: ImageMagick's display showing pure blue, a colour the program never uses.
+        x, y = program.geometry("Absolute upper-left X", "Absolute upper-left Y")
+        cover = subprocess.Popen(["display", "-geometry", f"+{x}+{y}", "-size", "%dx%d" % SIZE, "xc:blue"])
         try:
-            self.assertEqual(cover.stdout.readline().strip(), "covered")
-            root = Image(run("import", "-window", "root", "-depth", "8", "ppm:-"))
-            self.assertEqual(root.rgb(400, 300), (0, 0, 255), "the cover is not on top")
+            wait_for("the cover on top", lambda: Image(run("import", "-window", "root", "-depth", "8", "ppm:-"))
+                     .rgb(x + 400, y + 300) == (0, 0, 255))
             time.sleep(0.5)
         finally:
-            cover.stdin.close()
+            cover.kill()
             cover.wait(timeout=BOUND)
-            cover.stdout.close()
 
         # Minimised and restored.
         xwin("iconify", program.window)
