@@ -83,17 +83,20 @@ inline int darkPixels(const QImage &image)
     return dark;
 }
 
-// Two arrows of length 20 whose phases differ by Δ add up to a squared length of 800 (1 + cos Δ): the bars of the
-// eleven points, lowest first, for the given parameters.
+// Two arrows of length 20 whose phases differ by Δ add up to a squared length of 800 (1 + cos Δ): the bar of a
+// detector row at y for the given parameters, and those of the eleven points, lowest first.
+inline double expectedBar(double distance, double frequency, double spacing, double y)
+{
+    const double upper = std::hypot(distance - 100, 340.5 - spacing / 2 - y);
+    const double lower = std::hypot(distance - 100, 340.5 + spacing / 2 - y);
+    return 0.1 * 800 * (1 + std::cos(0.15 * frequency * (upper - lower)));
+}
+
 inline std::vector<double> expectedBars(double distance, double frequency, double spacing)
 {
     std::vector<double> bars;
-    for (int point = 0; point <= 10; ++point) {
-        const double detectorY = 500.94 - 40 * point, run = distance - 100;
-        const double upper = std::hypot(run, 340.5 - spacing / 2 - detectorY);
-        const double lower = std::hypot(run, 340.5 + spacing / 2 - detectorY);
-        bars.push_back(0.1 * 800 * (1 + std::cos(0.15 * frequency * (upper - lower))));
-    }
+    for (int point = 0; point <= 10; ++point)
+        bars.push_back(expectedBar(distance, frequency, spacing, 500.94 - 40 * point));
     return bars;
 }
 

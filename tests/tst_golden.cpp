@@ -60,18 +60,19 @@ private Q_SLOTS:
         QTest::addColumn<bool>("pattern"); // Průběh on
         QTest::addColumn<int>("wait");     // the picture at this position of the run; wholeRun: after it
         QTest::addColumn<std::vector<double>>("bars"); // of the finished picture, empty when not measured
+        QTest::addColumn<int>("runs"); // in a row, in one process: each leaves the same picture
 
         const auto row = [](const char *reference, const char *field = "", const char *text = "", bool pattern = false,
-                            int wait = wholeRun, std::vector<double> bars = {}) {
+                            int wait = wholeRun, std::vector<double> bars = {}, int runs = 1) {
             QTest::newRow(reference) << QString::fromLatin1(reference) << QString::fromLatin1(field)
-                                     << QString::fromLatin1(text) << pattern << wait << bars;
+                                     << QString::fromLatin1(text) << pattern << wait << bars << runs;
         };
         if (screenRatio() == 2) {
             row("finished@2x", "", "", false, wholeRun, startingBars());
             row("pattern@2x", "", "", true);
             return;
         }
-        row("finished", "", "", false, wholeRun, startingBars());
+        row("finished", "", "", false, wholeRun, startingBars(), 50);
         row("frequency-0", "nUr", "0", false, wholeRun, std::vector<double>(11, 160));
         row("distance-100", "nVzdalenost", "100");            // the sum column on the detector
         row("spacing-80", "nRd", "80");
@@ -95,6 +96,7 @@ private Q_SLOTS:
         QFETCH(bool, pattern);
         QFETCH(int, wait);
         QFETCH(std::vector<double>, bars);
+        QFETCH(int, runs);
 
         ShownWindow shown(wait > 0);
         QImage actual;
@@ -105,7 +107,8 @@ private Q_SLOTS:
             shown.window->commands.pattern->setChecked(pattern);
             if (!field.isEmpty())
                 setFieldText(shown.window->findChild<QLineEdit *>(field), text);
-            shown.start();
+            for (int run = 0; run < runs; ++run)
+                shown.start();
             QVERIFY(shown.errors.empty());
             if (wait > 0)
                 shown.window->playback().seek(size_t(wait));
