@@ -44,12 +44,13 @@ struct Surface
         canvas->draw(std::span<const Stroke>(strokes).subspan(before));
     }
 
-    // A grey background band, the way the run lays it, under everything drawn afterwards.
+    // A grey background band, the way the run lays it, and a black line on it that later shapes do not touch.
     void fillGrey()
     {
         form.DrawWidth(4);
         for (int y = 1; y < 600; y += 2)
             form.Line(0, y, 810, y, grey);
+        form.Line(20, 0, 20, 600);
         sync();
     }
 
@@ -92,14 +93,10 @@ private Q_SLOTS:
         QFETCH(QLineF, shape);
         QFETCH(qreal, zoom);
         QFETCH(bool, zoomedBetween);
-        const auto underneath = [](Surface &surface) {
-            surface.fillGrey();
-            surface.form.Line(20, 0, 20, 600); // something underneath that the shape does not touch
-        };
         Surface surface(zoomedBetween ? 1.0 : zoom);
-        underneath(surface);
+        surface.fillGrey();
         Surface untouched(zoom);
-        underneath(untouched);
+        untouched.fillGrey();
         const QImage before = untouched.image();
 
         surface.form.DrawWidth(width);

@@ -34,10 +34,8 @@ private Q_SLOTS:
         QTest::newRow("underflow is zero") << "1e-999" << english << 0.0 << 0;
         QTest::newRow("underflow, Czech") << "2,5e-999" << czech << 0.0 << 0;
         QTest::newRow("empty") << "" << czech << 0.0 << 13;
-        QTest::newRow("blank") << "   " << czech << 0.0 << 13;
         QTest::newRow("word") << "Spomaleni" << czech << 0.0 << 13;
         QTest::newRow("infinity word") << "inf" << english << 0.0 << 13;
-        QTest::newRow("nan word") << "nan" << english << 0.0 << 13;
         QTest::newRow("garbage after exponent") << "1e-999x" << english << 0.0 << 13;
         QTest::newRow("overflow") << "1e999" << english << 0.0 << 6;
         QTest::newRow("negative overflow") << "-1e999" << czech << 0.0 << 6;

@@ -26,11 +26,6 @@ struct PausedRun : ShownWindow
     ~PausedRun() { window->playback().finish(); }
     size_t position() const { return window->playback().position(); }
 };
-
-QAccessibleInterface *accessible(QWidget *control)
-{
-    return QAccessible::queryAccessibleInterface(control);
-}
 }
 
 class TestPlayback : public QObject
@@ -136,7 +131,7 @@ private Q_SLOTS:
             QVERIFY(control->isEnabled());
         QVERIFY(w.nZdroj->isVisible());
         QCOMPARE(QApplication::focusWidget(), w.cmdStart);
-        QVERIFY(accessible(w.cmdStart)->text(QAccessible::Description).startsWith(QStringLiteral("Animace doběhla.")));
+        QVERIFY(QAccessible::queryAccessibleInterface(w.cmdStart)->text(QAccessible::Description).startsWith(QStringLiteral("Animace doběhla.")));
     }
 
     // Resumed, the run goes on from where it stood, as if the pause had not been: the next step after its wait.
@@ -165,7 +160,8 @@ private Q_SLOTS:
     {
         ShownWindow shown(true);
         SpomalenaAnimace &w = *shown.window;
-        QAccessibleInterface *frame = accessible(&w), *start = accessible(w.cmdStart);
+        QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(&w);
+        QAccessibleInterface *start = QAccessible::queryAccessibleInterface(w.cmdStart);
         shown.start();
         QVERIFY(frame->state().busy);
         QTest::keyClick(&w, Qt::Key_Space);
@@ -206,10 +202,10 @@ private Q_SLOTS:
                 QCoreApplication::sendEvent(w.HScroll1, &wheel);
             });
             QTest::newRow("an assistive value on the scroll bar" + when) << paused << Action([](SpomalenaAnimace &w) {
-                accessible(w.HScroll1)->valueInterface()->setCurrentValue(7);
+                QAccessible::queryAccessibleInterface(w.HScroll1)->valueInterface()->setCurrentValue(7);
             });
             QTest::newRow("an assistive press on a speed option" + when) << paused << Action([](SpomalenaAnimace &w) {
-                accessible(w.opPomalá)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+                QAccessible::queryAccessibleInterface(w.opPomalá)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
                 QTest::qWait(300);
             });
             QTest::newRow("typing into a caption" + when) << paused << Action([](SpomalenaAnimace &w) {

