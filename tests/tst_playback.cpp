@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Kestrova developers <vyvojari@kestrova.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The teacher's pace: a run paused, stepped either way and ended by keys, what a screen reader hears meanwhile,
-// and what input does during a run and after it.
+// and what input does during a run.
 #include "testsupport.h"
 
 #include <QAccessible>
