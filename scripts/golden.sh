@@ -10,6 +10,6 @@ build=${1:-build}
 cmake --build "$build" --target tst_golden >/dev/null
 for ratio in 1 2; do
     QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 QT_SCALE_FACTOR=$ratio KESTROVA_UPDATE_GOLDEN=1 \
-        "$build/tests/tst_golden" picture pattern
+        "$build/tests/tst_golden" picture
 done
 git status --short tests/golden

@@ -7,6 +7,7 @@
 #include "runtimeerror.h"
 #include "spomalenaanimace.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -59,12 +60,6 @@ struct ShownWindow
 
     // Presses "Start" as a user would.
     void start() { QTest::mouseClick(window->cmdStart, Qt::LeftButton); }
-    // Presses "Start" from the keyboard, leaving the mouse as it is.
-    void startByKey()
-    {
-        window->cmdStart->setFocus();
-        QTest::keyClick(window->cmdStart, Qt::Key_Space);
-    }
     // The run played or playing last.
     const Timeline &run() const { return *window->playback().run(); }
 
@@ -78,24 +73,43 @@ struct ShownWindow
     }
 };
 
-// The canvas raster as a plain image, one pixel per device pixel.
-inline QImage plain(const QImage &image)
+// The pixels darker than mid-grey, as text and lines are.
+inline int darkPixels(const QImage &image)
 {
-    QImage result = image.convertToFormat(QImage::Format_ARGB32);
-    result.setDevicePixelRatio(1);
-    return result;
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            dark += qGray(image.pixel(x, y)) < 100;
+    return dark;
 }
 
-// Two arrows of length 20 whose phases differ by Δ add up to a squared length of 800 (1 + cos Δ): the bars of the
-// eleven points, lowest first, for the given parameters.
+// Two arrows of length 20 whose phases differ by Δ add up to a squared length of 800 (1 + cos Δ): the bar of a
+// detector row at y for the given parameters, and those of the eleven points, lowest first.
+inline double expectedBar(double distance, double frequency, double spacing, double y)
+{
+    const double upper = std::hypot(distance - 100, 340.5 - spacing / 2 - y);
+    const double lower = std::hypot(distance - 100, 340.5 + spacing / 2 - y);
+    return 0.1 * 800 * (1 + std::cos(0.15 * frequency * (upper - lower)));
+}
+
 inline std::vector<double> expectedBars(double distance, double frequency, double spacing)
 {
     std::vector<double> bars;
-    for (int point = 0; point <= 10; ++point) {
-        const double detectorY = 500.94 - 40 * point, run = distance - 100;
-        const double upper = std::hypot(run, 340.5 - spacing / 2 - detectorY);
-        const double lower = std::hypot(run, 340.5 + spacing / 2 - detectorY);
-        bars.push_back(0.1 * 800 * (1 + std::cos(0.15 * frequency * (upper - lower))));
-    }
+    for (int point = 0; point <= 10; ++point)
+        bars.push_back(expectedBar(distance, frequency, spacing, 500.94 - 40 * point));
+    return bars;
+}
+
+// The bars with the starting parameters, lowest point first, as tests/bars.txt lists them.
+inline std::vector<double> startingBars()
+{
+    std::vector<double> bars;
+    QFile file(QStringLiteral(KESTROVA_BARS));
+    if (file.open(QIODevice::ReadOnly))
+        for (const QByteArray &line : file.readAll().split('\n'))
+            if (!line.trimmed().isEmpty() && !line.startsWith('#'))
+                bars.push_back(line.toDouble());
+    if (bars.size() != 11)
+        qFatal("%s holds %zu bars, not 11", KESTROVA_BARS, bars.size());
     return bars;
 }

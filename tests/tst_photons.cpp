@@ -74,7 +74,6 @@ private Q_SLOTS:
             const double share = double(photons.hits()[point]) / fired;
             QVERIFY2(std::fabs(share - bars[point] / sum) <= 0.005,
                      qPrintable(QStringLiteral("point %1: %2, bar's share %3").arg(point).arg(share).arg(bars[point] / sum)));
-            QCOMPARE(photons.tallyLength(point), share * sum);
         }
     }
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Kestrova developers <vyvojari@kestrova.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The teacher's pace: a run paused, stepped either way and ended by keys, what a screen reader hears meanwhile,
-// and what input does during a run and after it.
+// and what input does during a run.
 #include "testsupport.h"
 
 #include <QAccessible>
@@ -26,11 +26,6 @@ struct PausedRun : ShownWindow
     ~PausedRun() { window->playback().finish(); }
     size_t position() const { return window->playback().position(); }
 };
-
-QAccessibleInterface *accessible(QWidget *control)
-{
-    return QAccessible::queryAccessibleInterface(control);
-}
 }
 
 class TestPlayback : public QObject
@@ -71,22 +66,6 @@ private Q_SLOTS:
         QVERIFY(!run.window->nClona->isVisible());
     }
 
-    // A step key while playing pauses first; Space goes on, and then pauses again.
-    void stepKeyWhilePlayingPauses()
-    {
-        ShownWindow shown(true);
-        shown.start();
-        QCOMPARE(shown.window->playback().state(), Playback::State::Playing);
-        QTest::keyClick(shown.window.get(), Qt::Key_Right);
-        QCOMPARE(shown.window->playback().state(), Playback::State::Paused);
-        QCOMPARE(shown.window->playback().position(), size_t(2));
-        QTest::keyClick(shown.window.get(), Qt::Key_Space);
-        QCOMPARE(shown.window->playback().state(), Playback::State::Playing);
-        QTest::keyClick(shown.window.get(), Qt::Key_Pause);
-        QCOMPARE(shown.window->playback().state(), Playback::State::Paused);
-        shown.window->playback().finish();
-    }
-
     void stepBackShowsWhatPlayingShowed_data()
     {
         QTest::addColumn<qreal>("zoom");
@@ -120,42 +99,39 @@ private Q_SLOTS:
         QCOMPARE(run.window->canvas->image(), played);
     }
 
-    // Home shows the picture before the run: the one the run before left.
-    void homeShowsThePreviousRun()
+    // A step key while playing pauses first, and Pause does; paused, Start reads "Pokračovat". Home shows the
+    // picture before the run, the one the run before left; End completes the run as playing to its end does: the
+    // picture, the captions, the controls and the focus.
+    void pauseHomeAndEnd()
     {
         ShownWindow shown(true);
+        SpomalenaAnimace &w = *shown.window;
         shown.start();
-        shown.window->playback().finish();
-        const QImage finished = shown.window->canvas->image().copy();
+        w.playback().finish();
+        const QImage finished = w.canvas->image().copy();
         shown.start();
-        QVERIFY(shown.window->canvas->image() != finished);
-        QTest::keyClick(shown.window.get(), Qt::Key_Home);
-        QCOMPARE(shown.window->canvas->image(), finished);
-        QTest::keyClick(shown.window.get(), Qt::Key_End);
-        QCOMPARE(shown.window->canvas->image(), finished);
-    }
-
-    // End completes the run as playing to its end does: the picture, the captions, the controls and the focus.
-    void endCompletesTheRun()
-    {
-        QImage played;
-        {
-            ShownWindow whole;
-            whole.start();
-            played = whole.window->canvas->image().copy();
-        }
-        PausedRun run(300);
-        SpomalenaAnimace &w = *run.window;
+        QCOMPARE(w.playback().state(), Playback::State::Playing);
+        const size_t at = w.playback().position();
+        QTest::keyClick(&w, Qt::Key_Right);
+        QCOMPARE(w.playback().state(), Playback::State::Paused);
+        QCOMPARE(w.playback().position(), at + 1);
         QCOMPARE(w.cmdStart->text(), QStringLiteral("Pokračovat"));
+        QTest::keyClick(&w, Qt::Key_Space);
+        QCOMPARE(w.playback().state(), Playback::State::Playing);
+        QTest::keyClick(&w, Qt::Key_Pause);
+        QCOMPARE(w.playback().state(), Playback::State::Paused);
+        QVERIFY(w.canvas->image() != finished);
+        QTest::keyClick(&w, Qt::Key_Home);
+        QCOMPARE(w.canvas->image(), finished);
         QTest::keyClick(&w, Qt::Key_End);
         QCOMPARE(w.playback().state(), Playback::State::Stopped);
-        QCOMPARE(w.canvas->image(), played);
+        QCOMPARE(w.canvas->image(), finished);
         QCOMPARE(w.cmdStart->text(), QStringLiteral("Start"));
         for (QWidget *control : std::initializer_list<QWidget *>{w.cmdStart, w.cmdKonec, w.HScroll1})
             QVERIFY(control->isEnabled());
         QVERIFY(w.nZdroj->isVisible());
         QCOMPARE(QApplication::focusWidget(), w.cmdStart);
-        QVERIFY(accessible(w.cmdStart)->text(QAccessible::Description).startsWith(QStringLiteral("Animace doběhla.")));
+        QVERIFY(QAccessible::queryAccessibleInterface(w.cmdStart)->text(QAccessible::Description).startsWith(QStringLiteral("Animace doběhla.")));
     }
 
     // Resumed, the run goes on from where it stood, as if the pause had not been: the next step after its wait.
@@ -184,7 +160,8 @@ private Q_SLOTS:
     {
         ShownWindow shown(true);
         SpomalenaAnimace &w = *shown.window;
-        QAccessibleInterface *frame = accessible(&w), *start = accessible(w.cmdStart);
+        QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(&w);
+        QAccessibleInterface *start = QAccessible::queryAccessibleInterface(w.cmdStart);
         shown.start();
         QVERIFY(frame->state().busy);
         QTest::keyClick(&w, Qt::Key_Space);
@@ -225,10 +202,10 @@ private Q_SLOTS:
                 QCoreApplication::sendEvent(w.HScroll1, &wheel);
             });
             QTest::newRow("an assistive value on the scroll bar" + when) << paused << Action([](SpomalenaAnimace &w) {
-                accessible(w.HScroll1)->valueInterface()->setCurrentValue(7);
+                QAccessible::queryAccessibleInterface(w.HScroll1)->valueInterface()->setCurrentValue(7);
             });
             QTest::newRow("an assistive press on a speed option" + when) << paused << Action([](SpomalenaAnimace &w) {
-                accessible(w.opPomalá)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+                QAccessible::queryAccessibleInterface(w.opPomalá)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
                 QTest::qWait(300);
             });
             QTest::newRow("typing into a caption" + when) << paused << Action([](SpomalenaAnimace &w) {
@@ -262,40 +239,13 @@ private Q_SLOTS:
         w.playback().finish();
     }
 
-    // After the run every key means what it meant before: Space on the focused Start runs again, the arrows move
-    // the focused scroll bar.
-    void keysAfterARun()
+    // A close request while paused ends the program (while playing: the black box).
+    void closingWhilePausedEndsTheProgram()
     {
-        ShownWindow shown;
-        SpomalenaAnimace &w = *shown.window;
-        shown.startByKey();
-        const Timeline *first = w.playback().run();
-        QCOMPARE(QApplication::focusWidget(), w.cmdStart);
-        QTest::keyClick(w.cmdStart, Qt::Key_Space);
-        QVERIFY(w.playback().run() != first);
-        w.HScroll1->setFocus();
-        QTest::keyClick(w.HScroll1, Qt::Key_Right);
-        QCOMPARE(w.HScroll1->value(), 2);
-        QTest::keyClick(w.HScroll1, Qt::Key_End);
-        QCOMPARE(w.HScroll1->value(), 10);
-        QCOMPARE(w.nSpomaleni->text(), QStringLiteral("10"));
-    }
-
-    void closingEndsTheProgram_data()
-    {
-        QTest::addColumn<bool>("paused");
-        QTest::newRow("while playing") << false;
-        QTest::newRow("while paused") << true;
-    }
-
-    void closingEndsTheProgram()
-    {
-        QFETCH(bool, paused);
         ShownWindow shown(true);
         const int status = shown.exec([&] {
             shown.start();
-            if (paused)
-                QTest::keyClick(shown.window.get(), Qt::Key_Space);
+            QTest::keyClick(shown.window.get(), Qt::Key_Space);
             QTimer::singleShot(50, shown.window.get(), [&] { shown.window->close(); });
         });
         QCOMPARE(status, 0);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The run as recorded: its physics against values computed here, its waits, its strokes where they matter, and
 // what is reported when a field cannot be read.
+#include "accessibility.h"
 #include "testsupport.h"
 
 #include <QAccessible>
@@ -12,7 +13,7 @@
 #include <map>
 
 namespace {
-constexpr QRgb black = 0xFF000000, white = 0xFFFFFFFF, greyPixel = 0xFFC0C0C0, greenPixel = 0xFF00FF00;
+constexpr QRgb black = 0xFF000000, greenPixel = 0xFF00FF00;
 
 // The probability bars as drawn: 3 pixels wide and black, from the base line at x = 550.
 std::vector<double> drawnBars(const Timeline &run)
@@ -52,151 +53,24 @@ private Q_SLOTS:
         QTest::addColumn<double>("distance");
         QTest::addColumn<double>("frequency");
         QTest::addColumn<double>("spacing");
-        QTest::addColumn<double>("upperHole"); // Z after the run: the hole of the path moved last
-        QTest::newRow("starting values") << "nUr" << "1" << 200.0 << 1.0 << 40.0 << 320.5;
-        QTest::newRow("frequency 0: every bar 160") << "nUr" << "0" << 200.0 << 0.0 << 40.0 << 320.5;
-        QTest::newRow("frequency 0.5") << "nUr" << "0.5" << 200.0 << 0.5 << 40.0 << 320.5;
-        QTest::newRow("distance 100: sum column on the detector") << "nVzdalenost" << "100" << 100.0 << 1.0 << 40.0 << 320.5;
-        QTest::newRow("distance 50 mirrors 150") << "nVzdalenost" << "50" << 150.0 << 1.0 << 40.0 << 320.5;
-        QTest::newRow("spacing 0: the paths coincide") << "nRd" << "0" << 200.0 << 1.0 << 0.0 << 340.5;
-        QTest::newRow("spacing 80") << "nRd" << "80" << 200.0 << 1.0 << 80.0 << 300.5;
-        QTest::newRow("largest spacing: the lower hole at the screen's end") << "nRd" << "341" << 200.0 << 1.0 << 341.0 << 170.0;
-        QTest::newRow("distance 0") << "nVzdalenost" << "0" << 0.0 << 1.0 << 40.0 << 320.5;
-        QTest::newRow("largest distance") << "nVzdalenost" << "290" << 290.0 << 1.0 << 40.0 << 320.5;
-        QTest::newRow("largest frequency") << "nUr" << "1.4" << 200.0 << 1.4 << 40.0 << 320.5;
+        QTest::newRow("starting values") << "nUr" << "1" << 200.0 << 1.0 << 40.0;
+        QTest::newRow("frequency 0: every bar 160") << "nUr" << "0" << 200.0 << 0.0 << 40.0;
+        QTest::newRow("frequency 0.5") << "nUr" << "0.5" << 200.0 << 0.5 << 40.0;
+        QTest::newRow("distance 100: sum column on the detector") << "nVzdalenost" << "100" << 100.0 << 1.0 << 40.0;
+        QTest::newRow("distance 50 mirrors 150") << "nVzdalenost" << "50" << 150.0 << 1.0 << 40.0;
+        QTest::newRow("spacing 0: the paths coincide") << "nRd" << "0" << 200.0 << 1.0 << 0.0;
+        QTest::newRow("spacing 80") << "nRd" << "80" << 200.0 << 1.0 << 80.0;
+        QTest::newRow("largest spacing: the lower hole at the screen's end") << "nRd" << "341" << 200.0 << 1.0 << 341.0;
+        QTest::newRow("distance 0") << "nVzdalenost" << "0" << 0.0 << 1.0 << 40.0;
+        QTest::newRow("largest distance") << "nVzdalenost" << "290" << 290.0 << 1.0 << 40.0;
+        QTest::newRow("largest frequency") << "nUr" << "1.4" << 200.0 << 1.4 << 40.0;
     }
 
     // The bars against the physics computed here, the bars drawn against the probabilities kept, the resultants
-    // in the sum column, and the window variables as the run leaves them.
+    // in the sum column, and the drawing's description. With Průběh on, the whole pattern: every pixel row of the
+    // detector once, its bar as the physics gives it, each point's rows drawn in its last step before its bar, and
+    // the level without interference, 80 pixels, with the apparatus.
     void parameters()
-    {
-        QFETCH(QString, field);
-        QFETCH(QString, text);
-        QFETCH(double, distance);
-        QFETCH(double, frequency);
-        QFETCH(double, spacing);
-        QFETCH(double, upperHole);
-        ShownWindow shown;
-        setFieldText(shown.window->findChild<QLineEdit *>(field), text);
-        shown.start();
-        QVERIFY(shown.errors.empty());
-        compareBars(shown.run().probabilities(), expectedBars(distance, frequency, spacing), 1e-3);
-        compareBars(drawnBars(shown.run()), shown.run().probabilities(), 1e-4);
-        QCOMPARE(shown.window->q, 101.0);
-        QCOMPARE(shown.window->Z, upperHole);
-
-        const float sumColumnX = float(fieldValue(shown.window->nVzdalenost) + 220);
-        int resultants = 0;
-        for (const Stroke &stroke : shown.run().strokes())
-            if (stroke.colour == greenPixel) {
-                QCOMPARE(stroke.x1, sumColumnX);
-                ++resultants;
-            }
-        QCOMPARE(resultants, 11);
-    }
-
-    void structure()
-    {
-        ShownWindow shown;
-        shown.start();
-        const Timeline &run = shown.run();
-        QCOMPARE(run.points(), size_t(11));
-        QCOMPARE(run.end(), size_t(11 * 82));
-        for (size_t point = 0; point < 11; ++point) {
-            QCOMPARE(run.beginOf(point), point * 82);
-            // A point begins with its hole arrows, and its last step ends with its bar.
-            const std::vector<Stroke> first = strokesOf(run, run.beginOf(point)), last = strokesOf(run, run.endOf(point) - 1);
-            const Stroke &upperHoleArrow = first[first.size() - 10]; // then the lower, the legs and the markers
-            QCOMPARE(QPointF(upperHoleArrow.x1, upperHoleArrow.y1), QPointF(150, 320.5));
-            QCOMPARE(last.back().width, 3);
-            QCOMPARE(last.back().x1, 550.0f);
-            QCOMPARE(last.back().y1, float(500.94 - 40 * point));
-        }
-    }
-
-    void waits_data()
-    {
-        QTest::addColumn<QString>("slowDown");
-        QTest::addColumn<double>("perStep");
-        QTest::newRow("factor 1") << "1" << 30000.0;
-        QTest::newRow("factor 10") << "10" << 300000.0;
-        QTest::newRow("a fractional one is kept, to be rounded when paced") << "0.5" << 15000.0;
-    }
-
-    // 81 animation steps of slow-down × 30000 counts at each point, then the point's pause of 400.
-    void waits()
-    {
-        QFETCH(QString, slowDown);
-        QFETCH(double, perStep);
-        ShownWindow shown;
-        setFieldText(shown.window->nSpomaleni, slowDown);
-        shown.start();
-        const std::vector<Timeline::Step> &steps = shown.run().steps();
-        QCOMPARE(steps.size(), size_t(902));
-        for (size_t i = 0; i < steps.size(); ++i)
-            QCOMPARE(steps[i].counts, i % 82 == 81 ? 400.0 : perStep);
-    }
-
-    void motionTwins_data()
-    {
-        QTest::addColumn<QString>("spacing");
-        QTest::addColumn<QList<float>>("lower"); // the lowest point's first step: erased marker of step 19, base and tip
-        QTest::addColumn<QList<float>>("lowerNow"); // and the marker of step 20
-        QTest::addColumn<QList<float>>("upper");
-        QTest::addColumn<QList<float>>("upperNow");
-        const QList<float> lower40{182.3f, 387.1836f, 192.1870f, 388.6824f}, lower40now{184, 388.5880f, 188.0808f, 397.7175f};
-        const QList<float> upper40{182.3f, 354.7836f, 192.1870f, 356.2824f}, upper40now{184, 356.5880f, 188.0808f, 365.7175f};
-        const QList<float> axis{182.3f, 370.9836f, 192.1870f, 372.4824f}, axisNow{184, 372.5880f, 188.0808f, 381.7175f};
-        QTest::newRow("spacing 40") << "40" << lower40 << lower40now << upper40 << upper40now;
-        QTest::newRow("no spacing: both on the axis") << "0" << axis << axisNow << axis << axisNow;
-    }
-
-    // Each twin erases the marker of the step before, draws this step's and erases the old one again: the lower
-    // path first, in white, then the upper in black, both at width 2.
-    void motionTwins()
-    {
-        QFETCH(QString, spacing);
-        QFETCH(QList<float>, lower);
-        QFETCH(QList<float>, lowerNow);
-        QFETCH(QList<float>, upper);
-        QFETCH(QList<float>, upperNow);
-        ShownWindow shown;
-        setFieldText(shown.window->nRd, spacing);
-        shown.start();
-        const std::vector<Stroke> step = strokesOf(shown.run(), 0);
-        const std::vector<Stroke> twins(step.end() - 6, step.end());
-        const auto segment = [](const Stroke &s) { return QList<float>{s.x1, s.y1, s.x2, s.y2}; };
-        const auto near = [](const QList<float> &a, const QList<float> &b) {
-            for (qsizetype i = 0; i < a.size(); ++i)
-                if (std::fabs(a[i] - b[i]) > 1e-3)
-                    return false;
-            return true;
-        };
-        const QList<QList<float>> expected{lower, lowerNow, lower, upper, upperNow, upper};
-        const QList<QRgb> colours{greyPixel, white, greyPixel, greyPixel, black, greyPixel};
-        for (int i = 0; i < 6; ++i) {
-            QVERIFY2(near(segment(twins[size_t(i)]), expected[i]), qPrintable(QString::number(i)));
-            QCOMPARE(twins[size_t(i)].colour, colours[i]);
-            QCOMPARE(twins[size_t(i)].width, 2);
-        }
-    }
-
-    void pattern_data()
-    {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("distance");
-        QTest::addColumn<double>("frequency");
-        QTest::addColumn<double>("spacing");
-        QTest::newRow("starting values") << "nUr" << "1" << 200.0 << 1.0 << 40.0;
-        QTest::newRow("frequency 1.4") << "nUr" << "1.4" << 200.0 << 1.4 << 40.0;
-        QTest::newRow("distance 100") << "nVzdalenost" << "100" << 100.0 << 1.0 << 40.0;
-        QTest::newRow("spacing 0: flat") << "nRd" << "0" << 200.0 << 1.0 << 0.0;
-    }
-
-    // Průběh: every pixel row of the detector once, its bar as the physics gives it, each point's rows drawn in
-    // its last step before its bar, and the level without interference, 80 pixels, with the apparatus.
-    void pattern()
     {
         QFETCH(QString, field);
         QFETCH(QString, text);
@@ -207,18 +81,40 @@ private Q_SLOTS:
         shown.window->commands.pattern->setChecked(true);
         setFieldText(shown.window->findChild<QLineEdit *>(field), text);
         shown.start();
+        QVERIFY(shown.errors.empty());
+        compareBars(shown.run().probabilities(), expectedBars(distance, frequency, spacing), 1e-3);
+        compareBars(drawnBars(shown.run()), shown.run().probabilities(), 1e-4);
+
+        const float sumColumnX = float(fieldValue(shown.window->nVzdalenost) + 220);
+        int resultants = 0;
+        for (const Stroke &stroke : shown.run().strokes())
+            if (stroke.colour == greenPixel) {
+                QCOMPARE(stroke.x1, sumColumnX);
+                ++resultants;
+            }
+        QCOMPARE(resultants, 11);
+
+        // The drawing's description: one sentence per point, lowest first, with its bar in whole pixels.
+        const QString description = QAccessible::queryAccessibleInterface(shown.window->canvas)->text(QAccessible::Description);
+        static const QRegularExpression sentence(QStringLiteral("Bod (\\d+): (\\d+) (pixel|pixely|pixelů)(, maximum|, minimum)?\\."));
+        QStringList sentences;
+        for (const QRegularExpressionMatch &match : sentence.globalMatch(description))
+            sentences << match.captured(1) + u' ' + match.captured(2);
+        QStringList expected;
+        for (const double bar : expectedBars(distance, frequency, spacing))
+            expected << QString::number(expected.size() + 1) + u' ' + QString::number(std::lround(bar));
+        QCOMPARE(sentences, expected);
+        const QMap<QString, QString> named{{"nVzdalenost", "vzdálenost clony"}, {"nUr", "frekvence fotonů"}, {"nRd", "rozteč děr"}};
+        QVERIFY2(description.contains(named[field] + u' ' + text), qPrintable(description)); // the values of the drawing
+
         const Timeline &run = shown.run();
         std::map<double, double> rows;
         for (const Timeline::PatternRow &row : run.pattern())
             QVERIFY2(rows.emplace(row.y, row.bar).second, qPrintable(QString::number(row.y)));
         QCOMPARE(rows.size(), size_t(412));
         QCOMPARE(rows.begin()->first, 100.0);
-        for (const auto &[y, bar] : rows) {
-            const double upper = std::hypot(distance - 100, 340.5 - spacing / 2 - y);
-            const double lower = std::hypot(distance - 100, 340.5 + spacing / 2 - y);
-            QVERIFY(std::fabs(bar - 80 * (1 + std::cos(0.15 * frequency * (upper - lower)))) < 1e-6);
-        }
-
+        for (const auto &[y, bar] : rows)
+            QVERIFY(std::fabs(bar - expectedBar(distance, frequency, spacing, y)) < 1e-6);
         constexpr QRgb blue = 0xFF0000FF;
         size_t curveStrokes = 0;
         for (size_t point = 0; point < run.points(); ++point) {
@@ -235,79 +131,63 @@ private Q_SLOTS:
         }));
     }
 
-    void resultInTheDrawingsDescription_data()
+    void waits_data()
     {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("distance");
-        QTest::addColumn<double>("frequency");
-        QTest::addColumn<QString>("extrema");
-        QTest::newRow("starting values") << "nUr" << "1" << 200.0 << 1.0 << "Maximum je v bodě 5, minima v bodech 3 a 7.";
-        QTest::newRow("largest frequency") << "nUr" << "1.4" << 200.0 << 1.4 << "Maximum je v bodě 5, minima v bodech 4 a 6.";
-        QTest::newRow("frequency 0: all alike") << "nUr" << "0" << 200.0 << 0.0 << "Všechny úsečky jsou stejně dlouhé.";
-        QTest::newRow("distance 100: no minimum") << "nVzdalenost" << "100" << 100.0 << 1.0 << "Maximum je v bodě 5.";
-        // The curve's minima lie where the paths differ by half a wavelength: 402.8 and 278.2 (computed apart).
-        QTest::newRow("with the pattern") << "Průběh" << "" << 200.0 << 1.0
-                                          << "Maximum je v bodě 5, minima v bodech 3 a 7. Průběh: maximum na ose; minima "
-                                             "62 pixelů pod osou a 62 pixelů nad osou.";
+        QTest::addColumn<QString>("slowDown");
+        QTest::addColumn<double>("perStep");
+        QTest::newRow("factor 1") << "1" << 30000.0;
+        QTest::newRow("factor 10") << "10" << 300000.0;
+        QTest::newRow("a fractional one is kept, to be rounded when paced") << "0.5" << 15000.0;
     }
 
-    // One sentence per point, lowest first, with the length of the bar the run drew, in whole pixels.
+    // At each point 81 animation steps of slow-down × 30000 counts, then the point's pause of 400 after its last
+    // step, which ends with its bar.
+    void waits()
+    {
+        QFETCH(QString, slowDown);
+        QFETCH(double, perStep);
+        ShownWindow shown;
+        setFieldText(shown.window->nSpomaleni, slowDown);
+        shown.start();
+        const Timeline &run = shown.run();
+        QCOMPARE(run.points(), size_t(11));
+        QCOMPARE(run.steps().size(), size_t(11 * 82));
+        for (size_t i = 0; i < run.steps().size(); ++i)
+            QCOMPARE(run.steps()[i].counts, i % 82 == 81 ? 400.0 : perStep);
+    }
+
+    // The drawing's description tells the values of the drawing: a field changed does not alter it, the next run's
+    // result replaces the first's, with the whole pattern's extrema where it has one. Its minima lie where the paths
+    // differ by half a wavelength: 402.8 and 278.2 (computed apart).
     void resultInTheDrawingsDescription()
     {
-        QFETCH(QString, field);
-        QFETCH(QString, text);
-        QFETCH(double, distance);
-        QFETCH(double, frequency);
-        QFETCH(QString, extrema);
         ShownWindow shown;
         QAccessibleInterface *drawing = QAccessible::queryAccessibleInterface(shown.window->canvas);
-        const QString values = QStringLiteral("Parametry: vzdálenost clony %1, frekvence fotonů %2, rozteč děr 40.");
+        const QString values = QStringLiteral("Parametry: vzdálenost clony 200, frekvence fotonů 1, rozteč děr 40.");
         const QString before = drawing->text(QAccessible::Description);
-        QVERIFY(before.endsWith(values.arg(200).arg(1)));
-        const QString general = before.chopped(values.arg(200).arg(1).size());
+        QVERIFY(before.endsWith(values));
         shown.start();
         const QString afterFirst = drawing->text(QAccessible::Description);
-        if (field == QStringLiteral("Průběh"))
-            shown.window->commands.pattern->setChecked(true);
-        else
-            setFieldText(shown.window->findChild<QLineEdit *>(field), text);
-        QCOMPARE(drawing->text(QAccessible::Description), afterFirst); // it tells the values of the drawing
-        shown.start(); // the second run's result replaces the first's
+        QVERIFY(afterFirst.startsWith(before + u' '));
+        setFieldText(shown.window->nUr, QStringLiteral("0.5"));
+        QCOMPARE(drawing->text(QAccessible::Description), afterFirst);
+        setFieldText(shown.window->nUr, QStringLiteral("1"));
+        shown.window->commands.pattern->setChecked(true);
+        shown.start();
         const QString description = drawing->text(QAccessible::Description);
-        QVERIFY2(description.startsWith(general + values.arg(distance).arg(frequency) + u' '),
+        QVERIFY2(description.startsWith(before + u' ') && description.size() > afterFirst.size(), qPrintable(description));
+        QVERIFY2(description.endsWith(QStringLiteral("Maximum je v bodě 5, minima v bodech 3 a 7. Průběh: maximum na ose; "
+                                                     "minima 62 pixelů pod osou a 62 pixelů nad osou.")),
                  qPrintable(description));
-
-        static const QRegularExpression sentence(QStringLiteral("Bod (\\d+): (\\d+) (pixel|pixely|pixelů)(, maximum|, minimum)?\\."));
-        QList<int> points;
-        QList<long> lengths;
-        for (const QRegularExpressionMatch &match : sentence.globalMatch(description)) {
-            points << match.captured(1).toInt();
-            lengths << match.captured(2).toLong();
-        }
-        QCOMPARE(points, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
-        const std::vector<double> expected = expectedBars(distance, frequency, 40);
-        for (int i = 0; i < 11; ++i)
-            QCOMPARE(lengths[i], std::lround(expected[size_t(i)]));
-        QVERIFY2(description.endsWith(extrema), qPrintable(description));
     }
 
     void hintIsCoveredByTheBand()
     {
         ShownWindow shown;
         const QRect hint = shown.window->Label2->geometry().adjusted(0, 0, -75, 0); // clear of the detector and its arrows
-        const auto darkPixels = [&] {
-            const QImage screen = shown.window->grab(hint).toImage();
-            int dark = 0;
-            for (int y = 0; y < screen.height(); ++y)
-                for (int x = 0; x < screen.width(); ++x)
-                    dark += qGray(screen.pixel(x, y)) < 100;
-            return dark;
-        };
-        QVERIFY(darkPixels() > 50);
+        QVERIFY(darkPixels(shown.window->grab(hint).toImage()) > 50);
         shown.start();
-        QCOMPARE(darkPixels(), 0);
-        QVERIFY(shown.window->labTitul->isVisible());
+        QCOMPARE(darkPixels(shown.window->grab(hint).toImage()), 0);
     }
 
     void badFields_data()
@@ -318,14 +198,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("error");       // run-time error of a field the program writes; 0: none
         const auto ofDistance = " Zadejte číslo od 0 do 290, například 150.";
         QTest::newRow("distance empty") << "nVzdalenost" << "" << QString("Pole „Vzdálenost clony“ je prázdné.") + ofDistance << 0;
-        QTest::newRow("distance a word") << "nVzdalenost" << "daleko" << QString("„daleko“ v poli „Vzdálenost clony“ není číslo.") + ofDistance << 0;
-        QTest::newRow("absurd distance") << "nVzdalenost" << "1e308" << QString("„1e308“ v poli „Vzdálenost clony“ je mimo rozsah.") + ofDistance << 0;
         QTest::newRow("spacing decimal comma in C locale") << "nRd" << "4,5" << "není číslo. Desetinnou část oddělte znakem „.“. Zadejte číslo od 0 do 341, například 80." << 0;
-        QTest::newRow("spacing beyond single precision") << "nRd" << "1e39" << "mimo rozsah" << 0;
-        QTest::newRow("negative spacing") << "nRd" << "-40" << "mimo rozsah" << 0;
         QTest::newRow("markup is shown as typed") << "nRd" << "<b>40</b>" << "„<b>40</b>“ v poli „Rozteč děr“" << 0;
         QTest::newRow("frequency a word") << "nUr" << "x" << "od 0 do 1.4, například 0.5." << 0;
-        QTest::newRow("absurd frequency") << "nUr" << "1e308" << "mimo rozsah" << 0;
         QTest::newRow("slow-down empty") << "nSpomaleni" << "" << "" << 13;
         QTest::newRow("absurd slow-down") << "nSpomaleni" << "1e305" << "" << 6;
         QTest::newRow("negative slow-down waits nothing") << "nSpomaleni" << "-1" << "" << 0;
@@ -357,6 +232,7 @@ private Q_SLOTS:
         QVERIFY(!shown.window->playback().run());
         QCOMPARE(shown.window->canvas->image(), before);
         QVERIFY(shown.window->cmdStart->isEnabled());
+        QVERIFY(!accessibility::isBusy(shown.window.get()) && !accessibility::isCovered(shown.window->Label2));
         if (!message.isEmpty()) {
             QVERIFY2(shown.messages.texts.front().contains(message), qPrintable(shown.messages.texts.front()));
             QCOMPARE(shown.window->focusWidget(), box);

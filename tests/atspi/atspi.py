@@ -23,31 +23,34 @@ import unittest
 PROGRAM = None
 BOUND = 60  # seconds: the most any single wait may take
 TITLE = "Detail Animace spomalené"
-# Bar lengths of the eleven detector points with the starting parameters, lowest point first, in whole pixels.
-BARS = [round(length) for length in [109.04, 71.09, 13.59, 31.84, 159.97, 34.57, 12.48, 69.97, 108.45, 128.25,
-                                     138.61]]
+# The bars with the starting parameters, lowest point first, in whole pixels.
+with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "bars.txt")) as listed:
+    BARS = [round(float(line)) for line in listed if line.strip() and not line.startswith("#")]
 CAPTIONS = ["Clona", "Detektor", "Součet radiusvektorů", "Pravděpodobnost dopadu", "Zdroj fotonu"]
 HINT = "Klikněte na tlačítko Start"
-EVENTS = ["object:state-changed:busy", "object:state-changed:focused", "object:state-changed:showing",
-          "object:property-change:accessible-value", "object:property-change:accessible-description"]
+BUSY, FOCUSED, SHOWING, VALUE, DESCRIPTION = EVENTS = [
+    "object:state-changed:busy", "object:state-changed:focused", "object:state-changed:showing",
+    "object:property-change:accessible-value", "object:property-change:accessible-description"]
 
 
-def wait_for(what, condition, bound=BOUND):
-    """Pumps AT-SPI events until condition() gives something truthy and returns it; fails after bound seconds."""
-    deadline = time.monotonic() + bound
+def wait_for(what, condition, pump=lambda: None):
+    """Until condition() gives something truthy, which is returned; fails after BOUND seconds."""
+    deadline = time.monotonic() + BOUND
     while True:
         pump()
-        value = condition()
-        if value:
+        if value := condition():
             return value
         if time.monotonic() > deadline:
-            raise AssertionError(f"gave up waiting for {what} after {bound} s")
+            raise AssertionError(f"gave up waiting for {what} after {BOUND} s")
         time.sleep(0.02)
 
 
-def pump():
-    while GLIB_CONTEXT.iteration(False):
-        pass
+def pumped(what, condition):
+    """wait_for, taking in the AT-SPI events meanwhile."""
+    def pump():
+        while GLIB_CONTEXT.iteration(False):
+            pass
+    return wait_for(what, condition, pump)
 
 
 class Stack:
@@ -78,32 +81,22 @@ class Stack:
         self.spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately", "--a11y=1", "--screen-reader=1"])
 
         from gi.repository import Gio, GLib
-        session = Gio.DBusConnection.new_for_address_sync(
-            address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION)
+        flags = Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION
+        session = Gio.DBusConnection.new_for_address_sync(address, flags)
 
-        def a11y_address():
+        def call(bus, name, path, interface, method, arguments, reply):
             try:
-                reply = session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None,
-                                          GLib.VariantType("(s)"), Gio.DBusCallFlags.NO_AUTO_START, 1000, None)
-                return reply.unpack()[0]
+                return bus.call_sync(name, path, interface, method, arguments, GLib.VariantType(reply),
+                                     Gio.DBusCallFlags.NO_AUTO_START, 1000, None).unpack()[0]
             except GLib.Error:
                 return None
-        deadline = time.monotonic() + BOUND
-        while not (a11y := a11y_address()):
-            if time.monotonic() > deadline:
-                raise AssertionError(f"at-spi-bus-launcher gave no accessibility bus: {self.output()}")
-            time.sleep(0.05)
+        a11y = wait_for("the accessibility bus", lambda: call(session, "org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus",
+                                                              "GetAddress", None, "(s)"))
         os.environ["AT_SPI_BUS_ADDRESS"] = a11y
         self.spawn(["/usr/libexec/at-spi2-registryd"])
-        bus = Gio.DBusConnection.new_for_address_sync(
-            a11y, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION)
-        deadline = time.monotonic() + BOUND
-        while not bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
-                                "NameHasOwner", GLib.Variant("(s)", ("org.a11y.atspi.Registry",)),
-                                GLib.VariantType("(b)"), Gio.DBusCallFlags.NONE, 1000, None).unpack()[0]:
-            if time.monotonic() > deadline:
-                raise AssertionError(f"at-spi2-registryd did not start: {self.output()}")
-            time.sleep(0.05)
+        bus = Gio.DBusConnection.new_for_address_sync(a11y, flags)
+        wait_for("the registry", lambda: call(bus, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+                                              "NameHasOwner", GLib.Variant("(s)", ("org.a11y.atspi.Registry",)), "(b)"))
         session.close_sync()
         bus.close_sync()
 
@@ -135,8 +128,8 @@ class Program:
         self.process = subprocess.Popen([PROGRAM], stdin=subprocess.DEVNULL, stdout=self.log,
                                         stderr=subprocess.STDOUT, env=environment)
         try:
-            self.application = wait_for("the program on the accessibility bus", self._application)
-            self.frame = wait_for("its window", lambda: next(children(self.application, name=TITLE), None))
+            self.application = pumped("the program on the accessibility bus", self._application)
+            self.frame = pumped("its window", lambda: next(children(self.application, name=TITLE), None))
         except BaseException:
             print(f"\n--- the program's output ---\n{self.output()}", file=sys.stderr)
             self.stop()
@@ -145,8 +138,7 @@ class Program:
     def _application(self):
         if self.process.poll() is not None:
             raise AssertionError(f"the program ended with status {self.process.returncode}: {self.output()}")
-        desktop = pyatspi.Registry.getDesktop(0)
-        for application in desktop:
+        for application in pyatspi.Registry.getDesktop(0):
             try:
                 if application is not None and application.get_process_id() == self.process.pid:
                     return application
@@ -154,16 +146,11 @@ class Program:
                 pass
         return None
 
-    def child(self, name, role=None):
-        found = [c for c in children(self.frame, name=name) if role is None or c.getRoleName() == role]
+    def child(self, name, role):
+        found = [c for c in children(self.frame, name=name) if c.getRoleName() == role]
         if len(found) != 1:
             raise AssertionError(f"{len(found)} children named {name!r} (role {role})")
         return found[0]
-
-    def window_id(self):
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid), "--name",
-                                TITLE], capture_output=True, text=True, timeout=BOUND).stdout.split()
-        return found[0] if found else None
 
     def output(self):
         self.log.seek(0)
@@ -176,10 +163,10 @@ class Program:
         self.log.close()
 
 
-def children(accessible, name=None):
+def children(accessible, name):
     for index in range(accessible.childCount):
         child = accessible.getChildAtIndex(index)
-        if child is not None and (name is None or child.name == name):
+        if child is not None and child.name == name:
             yield child
 
 
@@ -191,13 +178,19 @@ def key(*keys):
     subprocess.run(["xdotool", "key", "--delay", "40", *keys], check=True, timeout=BOUND)
 
 
-class Events:
-    """Every event of the kinds above, in the order they arrived: (type, detail1, source name, source role)."""
-
-    def __init__(self):
-        self.seen = []
+class ScreenReader(unittest.TestCase):
+    def setUp(self):
+        self.seen = []  # every event of the kinds above, as it came: (type, detail1, source name, source role)
         for kind in EVENTS:
             pyatspi.Registry.registerEventListener(self._record, kind)
+            self.addCleanup(pyatspi.Registry.deregisterEventListener, self._record, kind)
+        self.program = Program()
+        self.addCleanup(self._stop_program)
+        window = wait_for("the window to be mapped", lambda: subprocess.run(
+            ["xdotool", "search", "--onlyvisible", "--pid", str(self.program.process.pid), "--name", TITLE],
+            capture_output=True, text=True, timeout=BOUND).stdout.split())[0]
+        # What a window manager does when the window is mapped: it gets the keyboard.
+        subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True, timeout=BOUND)
 
     def _record(self, event):
         try:
@@ -205,23 +198,8 @@ class Events:
         except Exception:  # a source that has gone away
             pass
 
-    def of(self, kind, name):
+    def events(self, kind, name):
         return [(detail, role) for (t, detail, source, role) in self.seen if t == kind and source == name]
-
-    def close(self):
-        for kind in EVENTS:
-            pyatspi.Registry.deregisterEventListener(self._record, kind)
-
-
-class ScreenReader(unittest.TestCase):
-    def setUp(self):
-        self.events = Events()
-        self.addCleanup(self.events.close)
-        self.program = Program()
-        self.addCleanup(self._stop_program)
-        window = wait_for("the window to be mapped", self.program.window_id)
-        # What a window manager does when the window is mapped: it gets the keyboard.
-        subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True, timeout=BOUND)
 
     def _stop_program(self):
         output = self.program.output()
@@ -243,11 +221,10 @@ class ScreenReader(unittest.TestCase):
         hint = program.child(HINT, "label")
         program.child("Současný let fotonu možnými trasami a jeho dopad na vybrané body detektoru", "label")
         address = program.child("Webová adresa", "text")
-        wait_for("Start to have the focus", lambda: "focused" in states(start))
+        pumped("Start to have the focus", lambda: "focused" in states(start))
         for control in (start, konec, scroll, drawing, address):
-            with self.subTest(control=control.name):
-                self.assertTrue({"showing", "visible"} <= states(control), states(control))
-                self.assertTrue(control.description, "no description")
+            self.assertTrue({"showing", "visible"} <= states(control), control.name)
+            self.assertTrue(control.description, f"{control.name}: no description")
         self.assertTrue({"showing", "visible"} <= states(hint))
         for caption in CAPTIONS:
             self.assertNotIn("showing", states(program.child(caption, "text")), caption)
@@ -257,50 +234,45 @@ class ScreenReader(unittest.TestCase):
         value = scroll.queryValue()
         self.assertEqual((value.minimumValue, value.maximumValue, value.currentValue), (1, 10, 1))
         key("Tab", "Tab")
-        wait_for("the scroll bar to have the focus", lambda: "focused" in states(scroll))
-        key("Right", "Right", "Right")
-        wait_for("three value changes", lambda: len(self.events.of(EVENTS[3], scroll.name)) >= 3)
-        self.assertEqual(scroll.queryValue().currentValue, 4)
-        value.currentValue = 7
-        wait_for("the fourth value change", lambda: len(self.events.of(EVENTS[3], scroll.name)) >= 4)
-        self.assertEqual(scroll.queryValue().currentValue, 7)
-        key("Home")  # back to the fastest, for a short run
-        wait_for("the fifth value change", lambda: len(self.events.of(EVENTS[3], scroll.name)) >= 5)
-        self.assertEqual(scroll.queryValue().currentValue, 1)
+        pumped("the scroll bar to have the focus", lambda: "focused" in states(scroll))
+        for change, (act, expected) in enumerate([(lambda: key("Right", "Right", "Right"), 4),
+                                                  (lambda: setattr(value, "currentValue", 7), 7),
+                                                  (lambda: key("Home"), 1)]):  # back to the fastest, for a short run
+            act()
+            pumped("the value change", lambda: len(self.events(VALUE, scroll.name)) >= change + 3)
+            self.assertEqual(scroll.queryValue().currentValue, expected)
         key("Left")  # at 1 already: no change, no event
         self.assertEqual(scroll.queryValue().currentValue, 1)
 
         # A run started by Enter on the focused Start: busy while it lasts, announced on and off.
         key("shift+Tab", "shift+Tab")
-        wait_for("Start to have the focus again", lambda: "focused" in states(start))
+        pumped("Start to have the focus again", lambda: "focused" in states(start))
         before = start.description
         key("Return")
-        wait_for("the busy state announced", lambda: self.events.of(EVENTS[0], TITLE))
-        self.assertEqual(self.events.of(EVENTS[0], TITLE), [(1, "frame")])
+        pumped("the busy state announced", lambda: self.events(BUSY, TITLE))
+        self.assertEqual(self.events(BUSY, TITLE), [(1, "frame")])
         during = states(frame)  # the run lasts seconds: this is read while it goes on
         running = start.description
-        wait_for("the end of the busy state announced", lambda: len(self.events.of(EVENTS[0], TITLE)) >= 2)
-        self.assertEqual(self.events.of(EVENTS[0], TITLE), [(1, "frame"), (0, "frame")])
+        pumped("the end of the busy state announced", lambda: len(self.events(BUSY, TITLE)) >= 2)
+        self.assertEqual(self.events(BUSY, TITLE), [(1, "frame"), (0, "frame")])
         self.assertIn("busy", during)
         self.assertNotIn("busy", states(frame))
         self.assertNotEqual(running, before)
         self.assertTrue(start.description.startswith("Animace doběhla."), start.description)
-        self.assertTrue(self.events.of(EVENTS[4], start.name), "Start's description changes were not announced")
+        self.assertTrue(self.events(DESCRIPTION, start.name), "Start's description changes were not announced")
 
         # The result in words, announced; the captions shown; the covered hint no longer shown.
-        self.assertTrue(self.events.of(EVENTS[4], drawing.name), "the drawing's description change was not announced")
+        self.assertTrue(self.events(DESCRIPTION, drawing.name), "the drawing's description change was not announced")
         sentences = re.findall(r"Bod (\d+): (\d+) pixel", drawing.description)
         self.assertEqual(sentences, [(str(point), str(length)) for point, length in enumerate(BARS, start=1)],
                          drawing.description)
         self.assertIn("Maximum je v bodě 5, minima v bodech 3 a 7.", drawing.description)
         for caption in CAPTIONS:
-            with self.subTest(caption=caption):
-                self.assertTrue({"showing", "visible"} <= states(program.child(caption, "text")))
-                self.assertIn((1, "text"), self.events.of(EVENTS[2], caption))
+            self.assertTrue({"showing", "visible"} <= states(program.child(caption, "text")), caption)
+            self.assertIn((1, "text"), self.events(SHOWING, caption))
         self.assertNotIn("showing", states(hint))
-        self.assertIn((0, "label"), self.events.of(EVENTS[2], HINT))
-
-        self.assertEqual(len(self.events.of(EVENTS[3], scroll.name)), 5, "a value change announced twice, or none")
+        self.assertIn((0, "label"), self.events(SHOWING, HINT))
+        self.assertEqual(len(self.events(VALUE, scroll.name)), 5, "a value change announced twice, or none")
 
         # Enter on the focused KONEC ends the program.
         key("Tab", "Return")

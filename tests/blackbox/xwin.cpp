@@ -1,12 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Kestrova developers <vyvojari@kestrova.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What a window manager and a second application would do to the program's window, for the black-box test,
-// which runs on a bare X server:
+// What a window manager would do to the program's window, for the black-box test, which runs on a bare X server:
 //   xwin close WINDOW    asks the window to close (WM_DELETE_WINDOW), as a title bar's close button does
-//   xwin hints WINDOW    prints the size hints: "min W H max W H" (0 where unset)
 //   xwin iconify WINDOW  minimises it: unmapped, WM_STATE Iconic
 //   xwin restore WINDOW  restores it: WM_STATE Normal, mapped and raised
-//   xwin cover WINDOW    lays another window over it, prints "covered" once that is shown, removes it at end of input
 //   xwin maximise WINDOW asks the window manager to maximise it, as a title bar's maximise button does
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -19,7 +16,7 @@
 namespace {
 int usage()
 {
-    std::fputs("usage: xwin close|hints|iconify|restore|cover|maximise WINDOW\n", stderr);
+    std::fputs("usage: xwin close|iconify|restore|maximise WINDOW\n", stderr);
     return 2;
 }
 
@@ -70,48 +67,6 @@ int askToMaximise(Display *display, Window window)
     XSync(display, False);
     return 0;
 }
-
-int printHints(Display *display, Window window)
-{
-    XSizeHints hints{};
-    long supplied = 0;
-    XGetWMNormalHints(display, window, &hints, &supplied);
-    const bool min = hints.flags & PMinSize, max = hints.flags & PMaxSize;
-    std::printf("min %d %d max %d %d\n", min ? hints.min_width : 0, min ? hints.min_height : 0,
-                max ? hints.max_width : 0, max ? hints.max_height : 0);
-    return 0;
-}
-
-int cover(Display *display, Window window)
-{
-    XWindowAttributes attributes;
-    XGetWindowAttributes(display, window, &attributes);
-    int x = 0, y = 0;
-    Window child;
-    XTranslateCoordinates(display, window, attributes.root, 0, 0, &x, &y, &child);
-
-    const int screen = DefaultScreen(display);
-    const Window lid = XCreateSimpleWindow(display, attributes.root, x, y, unsigned(attributes.width),
-                                           unsigned(attributes.height), 0, BlackPixel(display, screen),
-                                           0x0000FFul); // pure blue, a colour the program never uses
-    XSelectInput(display, lid, StructureNotifyMask | ExposureMask);
-    XMapRaised(display, lid);
-    for (XEvent event;;) { // shown once it is mapped and its first exposure is through
-        XNextEvent(display, &event);
-        if (event.type == Expose && event.xexpose.count == 0)
-            break;
-    }
-    XSync(display, False);
-    std::puts("covered");
-    std::fflush(stdout);
-
-    char buffer[256];
-    while (std::fgets(buffer, sizeof buffer, stdin)) {
-    }
-    XDestroyWindow(display, lid);
-    XSync(display, False);
-    return 0;
-}
 }
 
 int main(int argc, char **argv)
@@ -133,8 +88,6 @@ int main(int argc, char **argv)
     int status = 0;
     if (!std::strcmp(command, "close")) {
         status = sendClose(display, window);
-    } else if (!std::strcmp(command, "hints")) {
-        status = printHints(display, window);
     } else if (!std::strcmp(command, "iconify")) {
         // The client's request, for a window manager if there is one; then what that manager would do.
         XIconifyWindow(display, window, DefaultScreen(display));
@@ -145,8 +98,6 @@ int main(int argc, char **argv)
         setWmState(display, window, NormalState);
         XMapRaised(display, window);
         XSync(display, False);
-    } else if (!std::strcmp(command, "cover")) {
-        status = cover(display, window);
     } else if (!std::strcmp(command, "maximise")) {
         status = askToMaximise(display, window);
     } else {

@@ -204,20 +204,12 @@ class PerMachineMsi(unittest.TestCase):
     def entry(self, properties):
         return registry_values(self.uninstall_key(properties["ProductCode"]))
 
-    def test_packages_are_for_all_users_of_a_64_bit_windows(self):
-        for msi, properties, version in [(ARGS.msi, self.product, ARGS.version), (ARGS.older_msi, self.older, None)]:
-            with self.subTest(msi=Path(msi).name):
-                self.assertEqual(properties.get("ALLUSERS"), "1")
-                self.assertEqual(properties.get("Manufacturer"), "Kestrova")
-                if version:
-                    self.assertEqual(properties.get("ProductVersion"), numeric_version(version))
-                suminfo = subprocess.run([ARGS.msiinfo, "suminfo", msi], capture_output=True, text=True, check=True,
-                                         timeout=60).stdout
-                self.assertRegex(suminfo, r"(?m)^Template: x64;")
-                # With ALLUSERS=1 this is the Start menu of all users (wine puts it in the user's, whatever ALLUSERS).
-                self.assertEqual([row["Directory_"] for row in msi_table(msi, "Shortcut")], ["ProgramMenuFolder"])
-        self.assertEqual(self.product["UpgradeCode"], self.older["UpgradeCode"], "not seen as the same program")
-        self.assertNotEqual(self.product["ProductCode"], self.older["ProductCode"], "one product code for two versions")
+    def test_the_start_menu_entry_is_for_all_users(self):
+        # ProgramMenuFolder with ALLUSERS=1 is the Start menu of all users; wine puts it in the user's whatever
+        # ALLUSERS, so this is read from the packages. The rest of what they declare shows in what they install.
+        for msi in [ARGS.msi, ARGS.older_msi]:
+            self.assertEqual(msi_properties(msi).get("ALLUSERS"), "1")
+            self.assertEqual([row["Directory_"] for row in msi_table(msi, "Shortcut")], ["ProgramMenuFolder"])
 
     def test_replaces_an_earlier_version_is_not_replaced_by_it_and_leaves_nothing_behind(self):
         self.install(ARGS.older_msi)
