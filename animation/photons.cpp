@@ -7,6 +7,7 @@
 #include <QColor>
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 namespace {
@@ -57,6 +58,7 @@ void Photons::start(const std::vector<double> &bars, const Geometry &geometry)
     m_barSum = std::accumulate(bars.begin(), bars.end(), 0.0);
     m_geometry = geometry;
     m_hits.assign(bars.size(), 0);
+    m_drawnTallies.assign(bars.size(), std::nullopt);
     if (m_barSum <= 0)
         return; // no photon lands anywhere
     m_timer.start();
@@ -68,6 +70,7 @@ void Photons::pause()
     if (m_state != State::Firing)
         return;
     m_timer.stop();
+    drawTallies();
     setState(State::Paused);
 }
 
@@ -82,6 +85,8 @@ void Photons::resume()
 void Photons::stop()
 {
     m_timer.stop();
+    if (m_state != State::Stopped)
+        drawTallies();
     setState(State::Stopped);
 }
 
@@ -91,10 +96,11 @@ void Photons::clear()
     QRectF drawn;
     for (const Stroke &mark : m_marks)
         drawn |= mark.footprint();
-    for (size_t i = 0; i < m_hits.size(); ++i)
-        if (m_hits[i] > 0)
-            drawn |= tally(i).footprint();
+    for (const std::optional<Stroke> &drawnTally : m_drawnTallies)
+        if (drawnTally)
+            drawn |= drawnTally->footprint();
     m_marks.clear();
+    m_drawnTallies.assign(m_drawnTallies.size(), std::nullopt);
     m_hits.assign(m_hits.size(), 0);
     m_total = 0;
     if (!drawn.isNull())
@@ -127,17 +133,32 @@ size_t Photons::land()
 
 size_t Photons::fire()
 {
-    std::vector<Stroke> before;
-    for (size_t i = 0; i < m_hits.size(); ++i)
-        before.push_back(tally(i));
     const size_t point = land();
     m_canvas.draw(m_marks.back());
-    for (size_t i = 0; i < m_hits.size(); ++i) {
-        const Stroke now = tally(i);
-        if (now != before[i] && m_hits[i] > 0) // taken away where it was, and drawn where it is
-            m_canvas.redrawWithin(before[i].footprint() | now.footprint());
-    }
+    if (Clock::now() - m_talliesDrawn >= tallyInterval)
+        drawTallies();
     return point;
+}
+
+// A tally is taken away where it was and drawn where it is when a pixel centre lies between its two ends: as hits
+// add up, most tallies move by less than a pixel.
+void Photons::drawTallies()
+{
+    const double scale = m_canvas.deviceScale(), halfPixel = 0.5 * scale; // a one-pixel line reaches past its end
+    for (size_t i = 0; i < m_hits.size(); ++i) {
+        const std::optional<Stroke> was = m_drawnTallies[i];
+        m_drawnTallies[i] = m_hits[i] > 0 ? std::optional(tally(i)) : std::nullopt;
+        if (was == m_drawnTallies[i])
+            continue;
+        if (was && m_drawnTallies[i]) {
+            const double from = std::min(was->x2, m_drawnTallies[i]->x2) * scale;
+            const double to = std::max(was->x2, m_drawnTallies[i]->x2) * scale;
+            if (std::floor(to + halfPixel - 0.5) < std::ceil(from + halfPixel - 0.5))
+                continue; // the same pixels
+        }
+        m_canvas.redrawWithin((was ? was->footprint() : QRectF()) | (m_drawnTallies[i] ? m_drawnTallies[i]->footprint() : QRectF()));
+    }
+    m_talliesDrawn = Clock::now();
 }
 
 void Photons::redraw(const QRectF &area) const
@@ -145,7 +166,7 @@ void Photons::redraw(const QRectF &area) const
     for (const Stroke &mark : m_marks)
         if (mark.footprint().intersects(area))
             m_canvas.draw(mark);
-    for (size_t i = 0; i < m_hits.size(); ++i)
-        if (m_hits[i] > 0 && tally(i).footprint().intersects(area))
-            m_canvas.draw(tally(i));
+    for (const std::optional<Stroke> &drawnTally : m_drawnTallies)
+        if (drawnTally && drawnTally->footprint().intersects(area))
+            m_canvas.draw(*drawnTally);
 }

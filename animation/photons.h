@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <chrono>
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -25,6 +27,8 @@ class Photons : public QObject
 public:
     enum class State { Stopped, Firing, Paused };
     static constexpr std::chrono::milliseconds interval{30}; // a hundred hits in three seconds
+    // The tallies follow the hits at most this often while photons fly, and at once when they pause or stop.
+    static constexpr std::chrono::milliseconds tallyInterval{100};
 
     // Where they land, in canvas pixels: the strip's ends, the bars' base line and each point's y, lowest first.
     struct Geometry
@@ -47,7 +51,8 @@ public:
     void clear();
     // One photon lands: its point is picked, its mark made and its hit counted. Returns its point.
     size_t land();
-    // One photon lands and is drawn: its mark, and the tallies as they now are. Returns its point.
+    // One photon lands and is drawn: its mark, and the tallies as they now are unless they were drawn less than
+    // tallyInterval ago. Returns its point.
     size_t fire();
 
     State state() const { return m_state; }
@@ -58,14 +63,16 @@ public:
     // The tally of a point as it is drawn now, if the point has any hits.
     Stroke tally(size_t point) const;
 
-    // Draws the marks and tallies that reach within area; for the canvas.
+    // Draws the marks and the tallies as last drawn that reach within area; for the canvas.
     void redraw(const QRectF &area) const;
 
 Q_SIGNALS:
     void stateChanged(Photons::State state);
 
 private:
+    using Clock = std::chrono::steady_clock;
     void setState(State state);
+    void drawTallies();
 
 
     Canvas &m_canvas;
@@ -75,6 +82,8 @@ private:
     Geometry m_geometry;
     std::vector<Stroke> m_marks;
     std::vector<size_t> m_hits;
+    std::vector<std::optional<Stroke>> m_drawnTallies; // as they are on the canvas
+    Clock::time_point m_talliesDrawn;
     size_t m_total = 0;
     State m_state = State::Stopped;
     QTimer m_timer;

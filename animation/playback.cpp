@@ -164,19 +164,29 @@ std::vector<Stroke> Playback::pictureAt(size_t position, const QRectF &area)
     const size_t all = before.size() + now.size();
     if (m_nextSameShape.size() != all) {
         m_nextSameShape.assign(all, never);
+        m_footprints.resize(all);
         std::unordered_map<Stroke, size_t, ShapeHash, SameShape> later;
         for (size_t i = all; i-- > 0;) {
+            m_footprints[i] = strokeAt(i).footprint();
             const auto [found, inserted] = later.try_emplace(strokeAt(i), i);
             if (!inserted) {
                 m_nextSameShape[i] = found->second;
                 found->second = i;
             }
         }
+        m_shownEnd = never;
     }
     const size_t end = before.size() + m_run->strokesAt(position);
+    if (m_shownEnd != end) { // the strokes that show at this position, kept while it is asked for again
+        m_shown.clear();
+        for (size_t i = 0; i < end; ++i)
+            if (m_nextSameShape[i] >= end)
+                m_shown.push_back(i);
+        m_shownEnd = end;
+    }
     std::vector<Stroke> picture;
-    for (size_t i = 0; i < end; ++i)
-        if (m_nextSameShape[i] >= end && (area.isNull() || strokeAt(i).footprint().intersects(area)))
+    for (const size_t i : m_shown)
+        if (area.isNull() || m_footprints[i].intersects(area))
             picture.push_back(strokeAt(i));
     return picture;
 }

@@ -71,6 +71,9 @@ private:
     std::shared_ptr<const Timeline> m_run;
     std::vector<double> m_countsBefore; // per position: counts waited before its step is drawn
     std::vector<size_t> m_nextSameShape; // per stroke of the previous run and then this one; empty until needed
+    std::vector<QRectF> m_footprints;    // likewise
+    std::vector<size_t> m_shown;         // the strokes that show at m_shownEnd strokes drawn
+    size_t m_shownEnd = size_t(-1);
     size_t m_position = 0;
     State m_state = State::Stopped;
     Pacer::Clock::time_point m_clockStart;

@@ -45,6 +45,8 @@ public:
     // it to match.
     void setZoom(qreal zoom);
     qreal zoom() const { return m_zoom; }
+    // Device pixels per canvas pixel: the zoom times the screen's pixel ratio.
+    qreal deviceScale() const { return m_zoom * devicePixelRatioF(); }
     QSize area() const { return m_area; }
 
     // The raster, at device resolution: the area times the zoom times the device pixel ratio, which is its

@@ -86,8 +86,8 @@ private Q_SLOTS:
         QTest::newRow("zoomed while they land") << true << 1.8;
     }
 
-    // Marks in the free strip beside their points, and tallies drawn anew as they shrink and grow: the picture is
-    // the run's with the marks and the tallies of now over it, nothing left of the tallies before.
+    // Marks in the free strip beside their points, and tallies drawn anew as they shrink and grow: paused, the
+    // picture is the run's with the marks and the tallies of now over it, nothing left of the tallies before.
     void firedAfterARun()
     {
         QFETCH(bool, pattern);
@@ -104,6 +104,7 @@ private Q_SLOTS:
         w.resize(SpomalenaAnimace::clientSize * zoom);
         for (int i = 0; i < 60; ++i)
             w.photons().fire();
+        QTest::keyClick(&w, Qt::Key_Space); // paused: the tallies as the hits are
         QCOMPARE(w.canvas->image(), expectedPicture(w));
 
         const Timeline &run = *w.playback().run();
