@@ -40,13 +40,13 @@ void Canvas::setZoom(qreal zoom)
 // A new zoom or screen pixel ratio: remade, and drawn anew by the driver.
 bool Canvas::stale() const
 {
-    return m_stale || m_image.devicePixelRatio() != m_zoom * devicePixelRatioF();
+    return m_stale || m_image.devicePixelRatio() != deviceScale();
 }
 
 void Canvas::remake() const
 {
     closeRasterPainter();
-    const qreal scale = m_zoom * devicePixelRatioF();
+    const qreal scale = deviceScale();
     // Whole device pixels enough to hold the area; a product that is a whole number stays one.
     const auto pixels = [scale](int length) { return int(std::ceil(length * scale - 1e-6)); };
     QImage raster(pixels(m_area.width()), pixels(m_area.height()), QImage::Format_ARGB32_Premultiplied);
