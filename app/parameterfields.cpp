@@ -69,10 +69,12 @@ bool ParameterFields::changed() const
     return false;
 }
 
-bool ParameterFields::readyForRun()
+bool ParameterFields::readyForRun(Setup &setup)
 {
     for (const Field &field : m_fields) {
         const auto read = parameters::check(*field.parameter, field.box->text());
+        if (const double *value = std::get_if<double>(&read))
+            setup.*field.value = *value;
         if (const QString *message = std::get_if<QString>(&read)) {
             setShown(true);
             QMessageBox box(QMessageBox::Warning, QStringLiteral("Chybný parametr"), *message, QMessageBox::Ok, m_window);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "parameters.h"
+#include "setup.h"
 
 #include <QObject>
 
@@ -26,6 +27,7 @@ public:
         QLineEdit *box = nullptr;
         QLabel *label = nullptr;
         const parameters::Parameter *parameter = nullptr;
+        double Setup::*value = nullptr; // where its value goes
     };
 
     // The window's title as it is now stays the start of its title.
@@ -39,8 +41,9 @@ public:
     // Some field holds other than its starting value (a text that is no number included).
     bool changed() const;
     // Checks the fields top to bottom. At the first that fails: the fields are shown, its message is shown in a box,
-    // the field gets the focus with its text selected, and the answer is false. Otherwise true, and nothing changes.
-    bool readyForRun();
+    // the field gets the focus with its text selected, and the answer is false. Otherwise true, the values are
+    // written into setup, and nothing else changes.
+    bool readyForRun(Setup &setup);
     // The fields' texts now: "Parametry: vzdálenost clony 200, frekvence fotonů 1, rozteč děr 40."
     QString inWords() const;
 

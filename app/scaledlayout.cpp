@@ -124,6 +124,15 @@ ScaledLayout::AtScaleOne::~AtScaleOne()
     m_layout.m_window->setUpdatesEnabled(true);
 }
 
+void ScaledLayout::setGeometry(QWidget *control, const QRect &logical)
+{
+    for (Control &kept : m_controls)
+        if (kept.widget == control) {
+            kept.geometry = logical;
+            control->setGeometry(scaled(logical).translated(control->parentWidget() == m_window ? m_origin : QPoint()));
+        }
+}
+
 void ScaledLayout::setFont(QWidget *control, const QFont &font)
 {
     for (Control &kept : m_controls)

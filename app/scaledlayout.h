@@ -33,6 +33,8 @@ public:
     // window's own controls are offset by origin().
     QRect scaled(const QRect &logical) const;
 
+    // A control's geometry at scale 1 from now on; shown at the present scale.
+    void setGeometry(QWidget *control, const QRect &logical);
     // A control's font at scale 1 from now on; shown at the present scale.
     void setFont(QWidget *control, const QFont &font);
     QFont font(const QWidget *control) const;

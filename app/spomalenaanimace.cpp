@@ -3,6 +3,8 @@
 #include "spomalenaanimace.h"
 
 #include "accessibility.h"
+#include "apparatus.h"
+#include "captions.h"
 #include "canvas.h"
 #include "helpwindow.h"
 #include "fields.h"
@@ -140,11 +142,10 @@ SpomalenaAnimace::SpomalenaAnimace(QWidget *parent)
     createControls();
     arrangeTabOrder();
     connectHandlers();
-    run = {nVzdalenost, nUr, nRd, nSpomaleni};
     m_parameters = std::make_unique<ParameterFields>(this, canvas, std::array<ParameterFields::Field, 3>{{
-        {nVzdalenost, Label1, &parameters::distance},
-        {nUr, labFrekvence, &parameters::frequency},
-        {nRd, labRoztec, &parameters::spacing},
+        {nVzdalenost, Label1, &parameters::distance, &Setup::distance},
+        {nUr, labFrekvence, &parameters::frequency, &Setup::frequency},
+        {nRd, labRoztec, &parameters::spacing, &Setup::spacing},
     }});
     m_playback = std::make_unique<Playback>(*canvas, m_pacer);
     m_photons = std::make_unique<Photons>(*canvas, std::random_device()());
@@ -253,11 +254,11 @@ void SpomalenaAnimace::createControls()
         setBackground(button, grey);
     }
 
-    nClona = captionBox(this, "nClona", {136, 64, 41, 17}, QStringLiteral("Clona "));
-    nStínítko = captionBox(this, "nStínítko", {280, 64, 57, 17}, QStringLiteral("Detektor"));
-    nSoučet = captionBox(this, "nSoučet", {400, 64, 113, 19}, QStringLiteral("Součet radiusvektorů"));
-    nPravděpodob = captionBox(this, "nPravděpodob", {544, 64, 169, 25}, QStringLiteral("Pravděpodobnost dopadu"));
-    nZdroj = captionBox(this, "nZdroj", {56, 312, 65, 17}, QStringLiteral("Zdroj fotonu"));
+    nClona = captionBox(this, "nClona", captions::clona, QStringLiteral("Clona "));
+    nStínítko = captionBox(this, "nStínítko", captions::detektor, QStringLiteral("Detektor"));
+    nSoučet = captionBox(this, "nSoučet", captions::soucet, QStringLiteral("Součet radiusvektorů"));
+    nPravděpodob = captionBox(this, "nPravděpodob", captions::pravdepodobnost, QStringLiteral("Pravděpodobnost dopadu"));
+    nZdroj = captionBox(this, "nZdroj", captions::zdroj, QStringLiteral("Zdroj fotonu"));
     nAdresa = captionBox(this, "nAdresa", {584, 0, 97, 13}, webAddress);
     nBezInterference = captionBox(this, "nBezInterference", {590, 514, 80, 17}, QStringLiteral("bez interference"));
     nSpomaleni = textBox(this, "nSpomaleni", {488, 40, 33, 19}, QStringLiteral("Spomaleni"));
@@ -330,8 +331,18 @@ void SpomalenaAnimace::runFromStart()
 {
     if (m_playback->state() == Playback::State::Paused)
         m_playback->resume();
-    else if (!m_playback->running() && m_parameters->readyForRun())
+    else if (!m_playback->running())
         guarded([this] { cmdStart_Click(); });
+}
+
+void SpomalenaAnimace::cmdStart_Click()
+{
+    Setup setup;
+    if (!m_parameters->readyForRun(setup))
+        return;
+    setup.pattern = commands.pattern->isChecked();
+    setup.slowDown = fieldValue(nSpomaleni);
+    play(recordRun(setup));
 }
 
 void SpomalenaAnimace::play(std::shared_ptr<const Timeline> run)
@@ -407,7 +418,6 @@ void SpomalenaAnimace::createCommands()
     connect(commands.startingValues, &QAction::triggered, m_parameters.get(), &ParameterFields::writeStartingValues);
     commands.pattern = addCommand(QStringLiteral("Průběh"), QStringLiteral("F3"), {Qt::Key_F3});
     commands.pattern->setCheckable(true);
-    connect(commands.pattern, &QAction::toggled, this, [this](bool on) { showPattern = on; });
     commands.photons = addCommand(QStringLiteral("Fotony"), QStringLiteral("F4"), {Qt::Key_F4});
     commands.photons->setCheckable(true);
     connect(commands.photons, &QAction::triggered, this, &SpomalenaAnimace::firePhotons);
@@ -735,6 +745,7 @@ void SpomalenaAnimace::runPausedOrGoesOn(Playback::State state)
 void SpomalenaAnimace::runEnds()
 {
     qApp->removeEventFilter(this);
+    m_layout->setGeometry(nSoučet, captions::sumCaption(m_playback->run()->setup().distance + apparatus::sumColumnOffset));
     for (QLineEdit *caption : {nClona, nStínítko, nSoučet, nPravděpodob, nZdroj})
         caption->setVisible(true);
     nBezInterference->setVisible(!m_playback->run()->pattern().empty());

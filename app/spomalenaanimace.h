@@ -25,12 +25,12 @@ class QPushButton;
 class QRadioButton;
 class QScrollBar;
 
-// The program's one window: its 23 controls, the drawing canvas, and the handlers. The run behind "Start"
-// (cmdStart_Click, PohybHorni, PohybDolni, q and Z) comes from DetectorScan; the window plays what it records,
-// and while a run lasts the teacher can pause it and step through it. Form_Load runs at construction.
+// The program's one window: its 23 controls, the drawing canvas, and the handlers. "Start" (cmdStart_Click) checks
+// the fields, has the run of their values recorded (recordRun) and plays it; while a run lasts the teacher can
+// pause it and step through it. Form_Load runs at construction.
 // It opens at clientSize and can be made larger, maximised or full screen (F11), its content scaled to fit.
 // F2 shows the teacher's parameter fields, which Start checks before a run (ParameterFields).
-class SpomalenaAnimace : public QWidget, public DetectorScan
+class SpomalenaAnimace : public QWidget
 {
     Q_OBJECT
 public:
@@ -110,6 +110,9 @@ public:
     // Shows the help, pausing a playing run; the help grows with the window.
     void showHelp();
 
+    // The click handler of "Start": the fields checked, the run of their values recorded, then played.
+    void cmdStart_Click();
+
     // Writes the starting values of the parameter fields and selects "Rychlá".
     void Form_Load();
 
@@ -126,11 +129,11 @@ protected:
     // Enter and Return on a focused Start or KONEC press it. While a run lasts, the keys and clicks that would
     // reach its controls are dropped, but for the run's commands, the window's own and "Pokračovat".
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void play(std::shared_ptr<const Timeline> run) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void play(std::shared_ptr<const Timeline> run);
     // "Start": the run, unless one is going on; "Pokračovat" while one is paused.
     void runFromStart();
     // While a run lasts the controls that have handlers are disabled, but Start while it is paused; a screen

@@ -131,31 +131,6 @@ private Q_SLOTS:
         }));
     }
 
-    void waits_data()
-    {
-        QTest::addColumn<QString>("slowDown");
-        QTest::addColumn<double>("perStep");
-        QTest::newRow("factor 1") << "1" << 30000.0;
-        QTest::newRow("factor 10") << "10" << 300000.0;
-        QTest::newRow("a fractional one is kept, to be rounded when paced") << "0.5" << 15000.0;
-    }
-
-    // At each point 81 animation steps of slow-down × 30000 counts, then the point's pause of 400 after its last
-    // step, which ends with its bar.
-    void waits()
-    {
-        QFETCH(QString, slowDown);
-        QFETCH(double, perStep);
-        ShownWindow shown;
-        setFieldText(shown.window->nSpomaleni, slowDown);
-        shown.start();
-        const Timeline &run = shown.run();
-        QCOMPARE(run.points(), size_t(11));
-        QCOMPARE(run.steps().size(), size_t(11 * 82));
-        for (size_t i = 0; i < run.steps().size(); ++i)
-            QCOMPARE(run.steps()[i].counts, i % 82 == 81 ? 400.0 : perStep);
-    }
-
     // The drawing's description tells the values of the drawing: a field changed does not alter it, the next run's
     // result replaces the first's, with the whole pattern's extrema where it has one. Its minima lie where the paths
     // differ by half a wavelength: 402.8 and 278.2 (computed apart).

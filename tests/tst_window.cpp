@@ -116,6 +116,38 @@ private Q_SLOTS:
         QCOMPARE(w.grab(area).toImage(), before);
     }
 
+    void sumColumnCaption_data()
+    {
+        QTest::addColumn<QString>("distance");
+        QTest::addColumn<QRect>("expected"); // null: anywhere the rule allows
+        QTest::newRow("starting distance: where it always was") << "200" << QRect(400, 64, 113, 19);
+        QTest::newRow("50: below the detector's caption, over its column") << "50" << QRect(250, 85, 113, 19);
+        QTest::newRow("0") << "0" << QRect();
+        QTest::newRow("120: slid right, clear of the detector's") << "120" << QRect();
+        QTest::newRow("240: slid left, clear of the probability's") << "240" << QRect();
+        QTest::newRow("290") << "290" << QRect();
+    }
+
+    // The caption of the sum column names it wherever the distance puts it: the column runs under it, 8 px or more
+    // in from its ends, and it covers no other caption.
+    void sumColumnCaption()
+    {
+        QFETCH(QString, distance);
+        QFETCH(QRect, expected);
+        ShownWindow shown;
+        SpomalenaAnimace &w = *shown.window;
+        setFieldText(w.nVzdalenost, distance);
+        shown.start();
+        QVERIFY(w.nSoučet->isVisible());
+        const QRect caption = w.nSoučet->geometry();
+        const int column = distance.toInt() + 220;
+        QVERIFY2(caption.left() + 8 <= column && column <= caption.right() - 7, qPrintable(QString::number(caption.left())));
+        for (const QLineEdit *other : {w.nClona, w.nStínítko, w.nPravděpodob, w.nZdroj, w.nAdresa})
+            QVERIFY2(!caption.intersects(other->geometry()), qPrintable(other->objectName()));
+        if (!expected.isNull())
+            QCOMPARE(caption, expected);
+    }
+
     void changedParametersInTheTitle_data()
     {
         QTest::addColumn<QString>("field");

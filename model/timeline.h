@@ -2,16 +2,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "setup.h"
 #include "stroke.h"
 
 #include <cstddef>
 #include <vector>
 
-// A run as data: every stroke it draws, in order, cut into steps at the pacing's waits, and where each detector
+// A run as data: its set-up, every stroke it draws, in order, cut into steps at the pacing's waits, and where each detector
 // point begins. A position is a count of steps drawn, from 0 (nothing of the run) to steps().size() (all of it).
 class Timeline
 {
 public:
+    // A run of this set-up.
+    explicit Timeline(const Setup &setup = {})
+        : m_setup(setup)
+    {
+    }
+    const Setup &setup() const { return m_setup; }
+
     struct Step
     {
         size_t strokesEnd = 0; // the strokes of steps up to and including this one
@@ -62,6 +70,7 @@ public:
     size_t endOf(size_t point) const { return beginOf(point + 1); }
 
 private:
+    Setup m_setup;
     std::vector<Stroke> m_strokes;
     std::vector<Step> m_steps;
     std::vector<size_t> m_pointBegins;

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "apparatus.h"
+
 // The physics of one detector point, in canvas pixels (y grows downwards) and radians.
 // Every result is checked: an overflow or an invalid operation is run-time error 6.
 namespace interference {
@@ -36,8 +38,16 @@ Vector arrow(double length, double angle);
 // Length in pixels of the probability bar for the resultant (sumX, sumY): probabilityScale × its squared length.
 double probability(double sumX, double sumY);
 
-// The bar without interference: as if the two paths' probabilities were added rather than their arrows.
-double withoutInterference(double arrowLength);
+// The bar without interference, or when the path is watched: each open path's probability added, not its arrow;
+// paths arrows of the given length. 80 px at two open holes.
+double withoutInterference(double arrowLength, int paths);
+
+// Where hole k of n lies from the axis (y downwards; hole 1 is the top one): (k − (n + 1) / 2) × spacing, so
+// ∓ spacing / 2 at two holes.
+double holeOffset(int hole, int holes, double spacing);
+
+// A path's arrow with n holes in the screen: chainLength / n, 20 px at two.
+double arrowLengthFor(int holes);
 
 // The photon marker at step t on the path from hole to detector: its base t / 100 of the way along,
 // its hand markerLength long at t radians, turning clockwise on the screen.

@@ -29,9 +29,19 @@ double probability(double sumX, double sumY)
     return checked(checked(sumY * sumY + sumX * sumX) * probabilityScale);
 }
 
-double withoutInterference(double arrowLength)
+double withoutInterference(double arrowLength, int paths)
 {
-    return probability(arrowLength, arrowLength);
+    return checked(paths * probability(arrowLength, 0));
+}
+
+double holeOffset(int hole, int holes, double spacing)
+{
+    return checked((hole - (holes + 1) / 2.0) * spacing);
+}
+
+double arrowLengthFor(int holes)
+{
+    return apparatus::chainLength / holes;
 }
 
 Segment marker(Vector hole, Vector detector, double t)

@@ -5,6 +5,8 @@
 #include "fields.h"
 #include "runtimeerror.h"
 
+#include <cmath>
+
 namespace parameters {
 
 namespace {
@@ -36,9 +38,11 @@ std::variant<double, QString> check(const Parameter &parameter, const QString &t
     QString problem;
     try {
         const double value = numberFromText(text, locale);
-        if (value >= parameter.least && value <= parameter.most)
+        if (value >= parameter.least && value <= parameter.most && (!parameter.whole || value == std::floor(value)))
             return value;
-        problem = outOfRange();
+        problem = value >= parameter.least && value <= parameter.most
+                      ? QStringLiteral("„%1“ v poli „%2“ není celé číslo.").arg(quoted(typed), name)
+                      : outOfRange();
     } catch (const RuntimeError &error) {
         if (error.number() == RuntimeError::Overflow) {
             problem = outOfRange();
@@ -53,6 +57,21 @@ std::variant<double, QString> check(const Parameter &parameter, const QString &t
     return problem + QStringLiteral(" Zadejte číslo od %1 do %2, například %3.")
                          .arg(written(parameter.least, locale), written(parameter.most, locale),
                               written(parameter.example, locale));
+}
+
+double largestSpacing(int holeCount)
+{
+    return holeCount > 1 ? std::floor(spacing.most / (holeCount - 1) * 100) / 100 : spacing.most;
+}
+
+std::optional<QString> checkHoles(int holeCount, double spacingValue, const QLocale &locale)
+{
+    if (holeCount <= 1 || spacingValue <= largestSpacing(holeCount))
+        return std::nullopt;
+    return QStringLiteral("Pole „%1“ a „%2“ spolu nesouhlasí: při počtu otvorů %3 a rozteči %4 se otvory na clonu "
+                          "nevejdou. Při tomto počtu zadejte rozteč nejvýše %5, nebo zmenšete počet otvorů.")
+        .arg(holes.name.toString(), spacing.name.toString(), QString::number(holeCount), written(spacingValue, locale),
+             written(largestSpacing(holeCount), locale));
 }
 
 QString written(double value, const QLocale &locale)

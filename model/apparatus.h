@@ -20,7 +20,9 @@ constexpr double barX = 550;      // the base line of the probability bars
 // The sum column lies at the aperture distance plus this; the path's horizontal leg is its distance from detectorX.
 constexpr double sumColumnOffset = detectorX - 100;
 
-constexpr double arrowLength = 20; // a path's phase arrow, at the detector and in the sum column
+// All holes' phase arrows end to end: each path's arrow is chainLength / holes long, so that the sum of arrows in
+// step, and the longest bar, is the same at any number of holes (20 px at two).
+constexpr double chainLength = 40;
 constexpr double pointSpacing = 40; // between detector points
 
 } // namespace apparatus
