@@ -12,6 +12,9 @@ constexpr QRect detektor{280, 64, 57, 17};        // "Detektor"
 constexpr QRect soucet{400, 64, 113, 19};         // "Součet radiusvektorů", over the sum column at the start
 constexpr QRect pravdepodobnost{544, 64, 169, 25}; // "Pravděpodobnost dopadu"
 constexpr QRect zdroj{56, 312, 65, 17};           // "Zdroj fotonu"
+// "bez interference", under the level without interference and centred on it; at the starting set-up it is 80 px
+// right of the bars' base line.
+constexpr QRect bezInterference{590, 514, 80, 17};
 
 // The caption of the sum column at x (canvas pixels): 20 px left of the column, as at the starting distance. Where
 // that would reach the caption beside it on its row, it slides along the row, 4 px clear of that caption, as long as

@@ -8,7 +8,25 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
-ParameterFields::ParameterFields(QWidget *window, QWidget *drawing, const std::array<Field, 3> &fields)
+#include <algorithm>
+
+namespace {
+// "1 otvor", "3 otvory", "5 otvorů".
+QString holesInWords(int holes)
+{
+    const char *noun = holes == 1 ? "otvor" : holes >= 2 && holes <= 4 ? "otvory" : "otvorů";
+    return QString::number(holes) + u' ' + QString::fromUtf8(noun);
+}
+
+void warn(QWidget *window, const QString &message)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Chybný parametr"), message, QMessageBox::Ok, window);
+    box.setTextFormat(Qt::PlainText); // what was typed is shown as typed, never as markup
+    box.exec();
+}
+}
+
+ParameterFields::ParameterFields(QWidget *window, QWidget *drawing, const std::array<Field, 4> &fields)
     : m_window(window)
     , m_drawing(drawing)
     , m_fields(fields)
@@ -18,11 +36,13 @@ ParameterFields::ParameterFields(QWidget *window, QWidget *drawing, const std::a
         const parameters::Parameter &parameter = *field.parameter;
         field.label->setBuddy(field.box);
         field.box->setAccessibleName(parameter.name.toString());
-        field.box->setAccessibleDescription(QStringLiteral("Číslo od %1 do %2, na začátku %3.")
-                                                .arg(parameters::written(parameter.least),
+        field.box->setAccessibleDescription(QStringLiteral("%1 od %2 do %3, na začátku %4.")
+                                                .arg(parameter.whole ? QStringLiteral("Celé číslo") : QStringLiteral("Číslo"),
+                                                     parameters::written(parameter.least),
                                                      parameters::written(parameter.most),
                                                      parameters::written(parameter.start)));
         connect(field.box, &QLineEdit::textChanged, this, [this] {
+            readHoles();
             update();
             Q_EMIT edited();
         });
@@ -57,6 +77,10 @@ void ParameterFields::writeStartingValues()
 {
     for (const Field &field : m_fields)
         setFieldNumber(field.box, field.parameter->start);
+    std::fill(m_covered.begin(), m_covered.end(), false);
+    m_watched = false;
+    update();
+    Q_EMIT holesChanged();
 }
 
 bool ParameterFields::changed() const
@@ -66,25 +90,37 @@ bool ParameterFields::changed() const
         if (!std::holds_alternative<double>(read) || std::get<double>(read) != field.parameter->start)
             return true;
     }
-    return false;
+    return m_watched || std::find(m_covered.begin(), m_covered.end(), true) != m_covered.end();
 }
 
 bool ParameterFields::readyForRun(Setup &setup)
 {
+    const QLineEdit *spacingBox = nullptr;
     for (const Field &field : m_fields) {
         const auto read = parameters::check(*field.parameter, field.box->text());
-        if (const double *value = std::get_if<double>(&read))
-            setup.*field.value = *value;
         if (const QString *message = std::get_if<QString>(&read)) {
             setShown(true);
-            QMessageBox box(QMessageBox::Warning, QStringLiteral("Chybný parametr"), *message, QMessageBox::Ok, m_window);
-            box.setTextFormat(Qt::PlainText); // what was typed is shown as typed, never as markup
-            box.exec();
+            warn(m_window, *message);
             field.box->setFocus();
             field.box->selectAll();
             return false;
         }
+        field.store(setup, std::get<double>(read));
+        if (field.parameter == &parameters::spacing)
+            spacingBox = field.box;
     }
+    if (const auto refusal = parameters::checkHoles(setup.holes, setup.spacing)) {
+        setShown(true);
+        warn(m_window, *refusal);
+        for (const Field &field : m_fields)
+            if (field.box == spacingBox) {
+                field.box->setFocus();
+                field.box->selectAll();
+            }
+        return false;
+    }
+    setup.covered = m_covered;
+    setup.watched = m_watched;
     return true;
 }
 
@@ -92,8 +128,65 @@ QString ParameterFields::inWords() const
 {
     QStringList values;
     for (const Field &field : m_fields)
-        values << field.parameter->name.toString().toLower() + u' ' + field.box->text().trimmed();
-    return QStringLiteral("Parametry: ") + values.join(QStringLiteral(", ")) + u'.';
+        if (field.parameter != &parameters::holes)
+            values << field.parameter->name.toString().toLower() + u' ' + field.box->text().trimmed();
+    QString words = QStringLiteral("Parametry: ") + values.join(QStringLiteral(", ")) + u'.';
+    if (m_holes != parameters::holes.start)
+        words += QStringLiteral(" Clona má %1.").arg(holesInWords(m_holes));
+    QStringList covered;
+    for (int hole = 1; hole <= m_holes; ++hole)
+        if (!isOpen(hole))
+            covered << QString::number(hole);
+    if (covered.size() == 1)
+        words += QStringLiteral(" Zakrytý otvor (počítáno shora): %1.").arg(covered.front());
+    else if (!covered.isEmpty())
+        words += QStringLiteral(" Zakryté otvory (počítáno shora): %1.").arg(covered.join(QStringLiteral(", ")));
+    if (m_watched)
+        words += QStringLiteral(" Trasa fotonu je sledována: sčítají se pravděpodobnosti tras, ne jejich šipky.");
+    return words;
+}
+
+bool ParameterFields::isOpen(int hole) const
+{
+    return hole >= 1 && hole <= m_holes && !m_covered[size_t(hole - 1)];
+}
+
+bool ParameterFields::canCover(int hole) const
+{
+    return isOpen(hole) && std::count(m_covered.begin(), m_covered.end(), false) > 1;
+}
+
+void ParameterFields::setOpen(int hole, bool open)
+{
+    if (m_running || hole < 1 || hole > m_holes || isOpen(hole) == open || (!open && !canCover(hole)))
+        return;
+    m_covered[size_t(hole - 1)] = !open;
+    update();
+    Q_EMIT holesChanged();
+}
+
+void ParameterFields::setWatched(bool watched)
+{
+    if (m_running || watched == m_watched)
+        return;
+    m_watched = watched;
+    update();
+    Q_EMIT holesChanged();
+}
+
+// A number of holes that can be read, and is new, opens every hole.
+void ParameterFields::readHoles()
+{
+    for (const Field &field : m_fields) {
+        if (field.parameter != &parameters::holes)
+            continue;
+        const auto read = parameters::check(parameters::holes, field.box->text());
+        if (const double *holes = std::get_if<double>(&read); holes && int(*holes) != m_holes) {
+            m_holes = int(*holes);
+            m_covered.assign(size_t(m_holes), false);
+            Q_EMIT holesChanged();
+        }
+    }
 }
 
 void ParameterFields::update()

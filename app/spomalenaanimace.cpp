@@ -7,6 +7,7 @@
 #include "captions.h"
 #include "canvas.h"
 #include "helpwindow.h"
+#include "interference.h"
 #include "fields.h"
 #include "parameterfields.h"
 #include "runtimeerror.h"
@@ -31,6 +32,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSignalBlocker>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
@@ -142,16 +144,20 @@ SpomalenaAnimace::SpomalenaAnimace(QWidget *parent)
     createControls();
     arrangeTabOrder();
     connectHandlers();
-    m_parameters = std::make_unique<ParameterFields>(this, canvas, std::array<ParameterFields::Field, 3>{{
-        {nVzdalenost, Label1, &parameters::distance, &Setup::distance},
-        {nUr, labFrekvence, &parameters::frequency, &Setup::frequency},
-        {nRd, labRoztec, &parameters::spacing, &Setup::spacing},
+    m_parameters = std::make_unique<ParameterFields>(this, canvas, std::array<ParameterFields::Field, 4>{{
+        {nVzdalenost, Label1, &parameters::distance, [](Setup &setup, double value) { setup.distance = value; }},
+        {nUr, labFrekvence, &parameters::frequency, [](Setup &setup, double value) { setup.frequency = value; }},
+        {nRd, labRoztec, &parameters::spacing, [](Setup &setup, double value) { setup.spacing = value; }},
+        {nPocetOtvoru, labOtvory, &parameters::holes, [](Setup &setup, double value) { setup.holes = int(value); }},
     }});
     m_playback = std::make_unique<Playback>(*canvas, m_pacer);
     m_photons = std::make_unique<Photons>(*canvas, std::random_device()());
     canvas->setRedraw([this](const QRectF &area) {
         m_playback->redraw(area);
         m_photons->redraw(area);
+        for (const Stroke &mark : m_holeMarks)
+            if (mark.footprint().intersects(area))
+                canvas->draw(mark);
     });
     connect(m_photons.get(), &Photons::stateChanged, this, &SpomalenaAnimace::photonsStopOrGoOn);
     connect(m_playback.get(), &Playback::stateChanged, this, &SpomalenaAnimace::runPausedOrGoesOn);
@@ -219,6 +225,7 @@ void SpomalenaAnimace::createControls()
     labRoztec = label(this, "labRoztec", {56, 232, 57, 17}, parameters::spacing.name.toString());
     labFrekvence = label(this, "labFrekvence", {48, 184, 89, 17}, parameters::frequency.name.toString());
     Label1 = label(this, "Label1", {40, 144, 81, 17}, parameters::distance.name.toString());
+    labOtvory = label(this, "labOtvory", {40, 100, 81, 17}, parameters::holes.name.toString());
     labTitul = label(this, "labTitul", {88, 8, 345, 49},
                      QStringLiteral("Současný let fotonu možnými trasami a jeho dopad na vybrané body detektoru"));
     Label2 = label(this, "Label2", {168, 224, 201, 49}, QStringLiteral("Klikněte na tlačítko Start"));
@@ -226,13 +233,15 @@ void SpomalenaAnimace::createControls()
         shown->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     labTitul->setFont(boldFont("Times New Roman", 14.25));
     Label2->setFont(boldFont("Times New Roman", 15.75));
-    for (QLabel *greyLabel : {Label2, labTitul, labFrekvence, labRoztec})
+    for (QLabel *greyLabel : {Label2, labTitul, labFrekvence, labRoztec, labOtvory})
         setBackground(greyLabel, grey);
-    for (QLabel *hidden : {Label1, labFrekvence, labRoztec}) {
+    for (QLabel *hidden : {Label1, labFrekvence, labRoztec, labOtvory}) {
         hidden->setWordWrap(false); // one line, as their room was made for, at every scale
         fitText(hidden, hidden->text(), hidden->width());
         hidden->hide();
     }
+    labOtvory->setFont(std::min(labOtvory->font(), labRoztec->font(), // no larger than the original's labels
+                                [](const QFont &a, const QFont &b) { return a.pointSizeF() < b.pointSizeF(); }));
 
     canvas = new Canvas(this);
     accessibility::present(canvas, accessibility::Role::Picture);
@@ -241,8 +250,9 @@ void SpomalenaAnimace::createControls()
     nRd = textBox(this, "nRd", {56, 248, 49, 25}, QStringLiteral("nRd"));
     nUr = textBox(this, "nUr", {48, 200, 49, 25}, QStringLiteral("nUr"));
     nVzdalenost = textBox(this, "nVzdalenost", {56, 160, 49, 25}, QStringLiteral("nVzdalenost"));
+    nPocetOtvoru = textBox(this, "nPocetOtvoru", {56, 116, 49, 25}, QString::number(parameters::holes.start));
     setBackground(nPocetFotonu, lightOrange);
-    for (QLineEdit *parameter : {nRd, nUr, nVzdalenost}) {
+    for (QLineEdit *parameter : {nRd, nUr, nVzdalenost, nPocetOtvoru}) {
         setBackground(parameter, lightGreen);
         parameter->setEnabled(false);
     }
@@ -260,7 +270,7 @@ void SpomalenaAnimace::createControls()
     nPravděpodob = captionBox(this, "nPravděpodob", captions::pravdepodobnost, QStringLiteral("Pravděpodobnost dopadu"));
     nZdroj = captionBox(this, "nZdroj", captions::zdroj, QStringLiteral("Zdroj fotonu"));
     nAdresa = captionBox(this, "nAdresa", {584, 0, 97, 13}, webAddress);
-    nBezInterference = captionBox(this, "nBezInterference", {590, 514, 80, 17}, QStringLiteral("bez interference"));
+    nBezInterference = captionBox(this, "nBezInterference", captions::bezInterference, QStringLiteral("bez interference"));
     nSpomaleni = textBox(this, "nSpomaleni", {488, 40, 33, 19}, QStringLiteral("Spomaleni"));
 
     frmAnimace = place(new QGroupBox(QStringLiteral("Animace"), this), "frmAnimace", {40, 56, 81, 73});
@@ -289,14 +299,15 @@ void SpomalenaAnimace::createControls()
 
     for (QWidget *hidden : std::initializer_list<QWidget *>{frmAnimace, nSpomaleni, nZdroj, nPravděpodob, nSoučet,
                                                             nStínítko, nClona, nVzdalenost, nUr, nRd, nPocetFotonu,
-                                                            nBezInterference})
+                                                            nBezInterference, nPocetOtvoru})
         hidden->hide();
 }
 
-// Tab order by the controls' tab indices; only Start, KONEC and the scroll bar are reachable.
+// Tab order by the controls' tab indices; only Start, KONEC and the scroll bar are reachable. The number of holes,
+// the top one of the parameter fields, comes last of them, as they go upwards.
 void SpomalenaAnimace::arrangeTabOrder()
 {
-    QWidget *const byIndex[] = {nPocetFotonu, nRd, nUr, nVzdalenost, cmdStart, cmdKonec,
+    QWidget *const byIndex[] = {nPocetFotonu, nRd, nUr, nVzdalenost, nPocetOtvoru, cmdStart, cmdKonec,
                                 nClona, nStínítko, nSoučet, nPravděpodob, nZdroj, nAdresa,
                                 nSpomaleni, opRychla, opPomalší, opPomalá, HScroll1};
     for (size_t i = 1; i < std::size(byIndex); ++i)
@@ -416,8 +427,20 @@ void SpomalenaAnimace::createCommands()
     connect(m_parameters.get(), &ParameterFields::shownChanged, commands.parameters, &QAction::setChecked);
     commands.startingValues = addCommand(QStringLiteral("Výchozí hodnoty"), {}, {});
     connect(commands.startingValues, &QAction::triggered, m_parameters.get(), &ParameterFields::writeStartingValues);
+    commands.holes = new QMenu(QStringLiteral("Otvory"), this);
+    addAction(commands.holes->menuAction());
+    fillHolesMenu();
     commands.pattern = addCommand(QStringLiteral("Průběh"), QStringLiteral("F3"), {Qt::Key_F3});
     commands.pattern->setCheckable(true);
+    commands.watched = addCommand(QStringLiteral("Sledovat trasu fotonu"), QStringLiteral("F7"), {Qt::Key_F7});
+    commands.watched->setCheckable(true);
+    connect(commands.watched, &QAction::toggled, m_parameters.get(), &ParameterFields::setWatched);
+    connect(m_parameters.get(), &ParameterFields::holesChanged, this, [this] {
+        const QSignalBlocker quiet(commands.watched);
+        commands.watched->setChecked(m_parameters->watched());
+        fillHolesMenu();
+        showHoleCovers();
+    });
     commands.photons = addCommand(QStringLiteral("Fotony"), QStringLiteral("F4"), {Qt::Key_F4});
     commands.photons->setCheckable(true);
     connect(commands.photons, &QAction::triggered, this, &SpomalenaAnimace::firePhotons);
@@ -457,9 +480,85 @@ void SpomalenaAnimace::updateCommands()
     commands.startingValues->setEnabled(!running);
     commands.quit->setEnabled(!running);
     commands.photons->setEnabled(!running && m_playback->run());
+    commands.watched->setEnabled(!running);
+    fillHolesMenu();
     commands.photons->setChecked(photonsFly);
     const bool paused = m_playback->state() == Playback::State::Paused || m_photons->state() == Photons::State::Paused;
     commands.pause->setText(paused ? QStringLiteral("Pokračovat\tMezerník") : QStringLiteral("Pozastavit\tMezerník"));
+}
+
+// One item per hole, from the top, checked while open; made anew only when the number of holes changes.
+void SpomalenaAnimace::fillHolesMenu()
+{
+    const int holes = m_parameters->holes();
+    QList<QAction *> items = commands.holes->actions();
+    if (items.size() != holes) {
+        commands.holes->clear();
+        items.clear();
+        for (int hole = 1; hole <= holes; ++hole) {
+            QString text = QStringLiteral("Otvor %1").arg(hole);
+            if (holes > 1 && (hole == 1 || hole == holes))
+                text += hole == 1 ? QStringLiteral(" (horní)") : QStringLiteral(" (dolní)");
+            QAction *item = commands.holes->addAction(text);
+            item->setCheckable(true);
+            connect(item, &QAction::toggled, this, [this, hole](bool open) { m_parameters->setOpen(hole, open); });
+            items << item;
+        }
+    }
+    for (int hole = 1; hole <= holes; ++hole) {
+        QAction *item = items[hole - 1];
+        const QSignalBlocker quiet(item);
+        item->setChecked(m_parameters->isOpen(hole));
+        item->setEnabled(!m_parameters->running() && (!m_parameters->isOpen(hole) || m_parameters->canCover(hole)));
+    }
+    commands.holes->menuAction()->setEnabled(!m_parameters->running());
+}
+
+// Over the last run's drawing, the holes whose covers changed since, in their ring of now; anything else as drawn.
+void SpomalenaAnimace::showHoleCovers()
+{
+    std::vector<Stroke> marks;
+    const Timeline *run = m_playback->run();
+    if (run && !m_parameters->running() && run->setup().holes == m_parameters->holes())
+        for (int hole = 1; hole <= run->setup().holes; ++hole)
+            if (run->setup().isOpen(hole) != m_parameters->isOpen(hole))
+                marks.push_back(holeRing(run->setup(), hole, m_parameters->isOpen(hole)));
+    if (marks == m_holeMarks)
+        return;
+    QRectF changed;
+    for (const std::vector<Stroke> *some : {&m_holeMarks, &marks})
+        for (const Stroke &mark : *some)
+            changed |= mark.footprint();
+    m_holeMarks = std::move(marks);
+    canvas->redrawWithin(changed);
+    canvas->flush();
+}
+
+int SpomalenaAnimace::holeAt(QPoint position) const
+{
+    constexpr double reach = 6; // pixels of the drawing around a hole's centre
+    const Timeline *run = m_playback->run();
+    if (!run || run->setup().holes != m_parameters->holes())
+        return 0;
+    const QPointF at = QPointF(position - canvas->pos()) / canvas->zoom();
+    int nearest = 0;
+    double nearestDistance = reach;
+    for (int hole = 1; hole <= run->setup().holes; ++hole) {
+        const Stroke ring = holeRing(run->setup(), hole, true);
+        const double distance = QLineF(at, QPointF(ring.x1, ring.y1)).length();
+        if (distance <= nearestDistance) {
+            nearest = hole;
+            nearestDistance = distance;
+        }
+    }
+    return nearest;
+}
+
+void SpomalenaAnimace::mousePressEvent(QMouseEvent *event)
+{
+    if (const int hole = holeAt(event->position().toPoint()); hole && event->button() == Qt::LeftButton)
+        m_parameters->setOpen(hole, !m_parameters->isOpen(hole));
+    QWidget::mousePressEvent(event);
 }
 
 void SpomalenaAnimace::firePhotons(bool on)
@@ -714,6 +813,8 @@ void SpomalenaAnimace::runBegins()
     for (QWidget *control : handledControls())
         control->setEnabled(false);
     m_parameters->setRunning(true);
+    showHoleCovers(); // the run draws its own
+    updateCommands();
     setFocus(); // the run's keys reach the window, not a text box
     m_speedOfTheRun = HScroll1->value();
     qApp->installEventFilter(this);
@@ -748,11 +849,17 @@ void SpomalenaAnimace::runEnds()
     m_layout->setGeometry(nSoučet, captions::sumCaption(m_playback->run()->setup().distance + apparatus::sumColumnOffset));
     for (QLineEdit *caption : {nClona, nStínítko, nSoučet, nPravděpodob, nZdroj})
         caption->setVisible(true);
+    const Setup &drawn = m_playback->run()->setup();
+    const double level = apparatus::barX + interference::withoutInterference(interference::arrowLengthFor(drawn.holes), drawn.openHoles());
+    QRect levelCaption = captions::bezInterference;
+    levelCaption.moveLeft(int(std::lround(level)) - levelCaption.width() / 2);
+    m_layout->setGeometry(nBezInterference, levelCaption);
     nBezInterference->setVisible(!m_playback->run()->pattern().empty());
     setStartText(QStringLiteral("Start"));
     for (QWidget *control : handledControls())
         control->setEnabled(true);
     m_parameters->setRunning(false);
+    updateCommands();
     if (m_focusBeforeRun && m_focusBeforeRun->isVisible())
         m_focusBeforeRun->setFocus();
 

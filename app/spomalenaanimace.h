@@ -23,6 +23,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QMenu;
 class QScrollBar;
 
 // The program's one window: its 23 controls, the drawing canvas, and the handlers. "Start" (cmdStart_Click) checks
@@ -68,6 +69,8 @@ public:
 
     Canvas *canvas = nullptr;
     QLineEdit *nBezInterference = nullptr; // names the level without interference, after a run with the pattern
+    QLabel *labOtvory = nullptr;           // "Počet otvorů", shown with the parameters
+    QLineEdit *nPocetOtvoru = nullptr;     // the number of holes, shown with the parameters
 
     // Every command of the program, each with its keys where it has any: the window's actions, listed in this
     // order by its context menu (right click, the Menu key, Shift+F10). Those that cannot act now are disabled.
@@ -83,7 +86,9 @@ public:
         QAction *end = nullptr;         // End: the run completed
         QAction *parameters = nullptr;     // F2: shows or hides the teacher's parameter fields
         QAction *startingValues = nullptr; // "Výchozí hodnoty": the parameters' starting values again
+        QMenu *holes = nullptr;            // "Otvory": one checkable item per hole, from the top; checked is open
         QAction *pattern = nullptr;        // F3, on or off: the runs that follow draw the whole pattern too
+        QAction *watched = nullptr;        // F7, on or off: the runs that follow watch the photon's path
         QAction *photons = nullptr;        // F4, on or off: single photons after a run
         QAction *copy = nullptr;           // Ctrl+C: picture() to the clipboard
         QAction *save = nullptr;           // Ctrl+S: picture() to a PNG file the teacher names
@@ -131,6 +136,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    // A click on a hole of the drawing covers it or opens it again.
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
     void play(std::shared_ptr<const Timeline> run);
@@ -170,4 +177,10 @@ private:
     std::unique_ptr<ParameterFields> m_parameters;
     std::unique_ptr<ScaledLayout> m_layout;
     HelpWindow *m_help = nullptr; // made when first shown
+    // Where the holes' covers now differ from the last run's drawing: its hole rings in the other colour.
+    std::vector<Stroke> m_holeMarks;
+    void showHoleCovers();
+    void fillHolesMenu();
+    // The hole of the last run's drawing at a point of the window; 0 for none.
+    int holeAt(QPoint position) const;
 };

@@ -25,6 +25,13 @@ void line(FormDrawing &canvas, const Segment &segment, palette::Colour colour)
 {
     canvas.Line(segment.from.x, segment.from.y, segment.to.x, segment.to.y, colour);
 }
+
+// An open hole is cut out of the screen line; a covered one is closed by a ring in the line's colour.
+void drawHole(FormDrawing &canvas, double y, bool open)
+{
+    canvas.DrawWidth(5);
+    canvas.Circle(apertureX, y, holeRadius, open ? palette::Colour(grey) : std::nullopt);
+}
 }
 
 double DetectorScan::holeY(int hole) const
@@ -66,10 +73,8 @@ std::shared_ptr<Timeline> DetectorScan::record()
 
     canvas.DrawWidth(3);
     canvas.Line(apertureX, lineBottom, apertureX, lineTop);
-    // The holes from the top: an open one cut out of the screen line, a covered one closed by a ring of its own.
-    canvas.DrawWidth(5);
-    for (int hole = 1; hole <= holes; ++hole)
-        canvas.Circle(apertureX, holeY(hole), holeRadius, m_setup.isOpen(hole) ? palette::Colour(grey) : std::nullopt);
+    for (int hole = 1; hole <= holes; ++hole) // from the top
+        drawHole(canvas, holeY(hole), m_setup.isOpen(hole));
     canvas.DrawWidth(1);
     for (const double x : {detectorX, sumColumnX, barX})
         canvas.Line(x, lineBottom, x, lineTop);
@@ -197,6 +202,15 @@ void DetectorScan::Pohyb(int hole, const double &apertureX, const double &axisY,
     line(canvas, previous, grey);
     line(canvas, current, palette::path(hole, m_setup.holes));
     line(canvas, previous, grey);
+}
+
+Stroke holeRing(const Setup &setup, int hole, bool open)
+{
+    std::vector<Stroke> ring;
+    FormDrawing canvas(ring);
+    canvas.ScaleMode(3);
+    drawHole(canvas, checked(axisY + holeOffset(hole, setup.holes, setup.spacing)), open);
+    return ring.front();
 }
 
 std::shared_ptr<const Timeline> recordRun(const Setup &setup)

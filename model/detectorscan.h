@@ -47,5 +47,9 @@ private:
     FormDrawing *m_canvas = nullptr; // while the run is being recorded
 };
 
+// The ring that shows hole k (1 at the top) of a set-up on the screen line: in the window's grey, cut out of the
+// line, when open; in the line's black when covered. The two cover the same pixels.
+Stroke holeRing(const Setup &setup, int hole, bool open);
+
 // The run of a set-up, as recorded by a DetectorScan of its own.
 std::shared_ptr<const Timeline> recordRun(const Setup &setup);

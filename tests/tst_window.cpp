@@ -89,13 +89,13 @@ private Q_SLOTS:
             QTest::keyClick(&w, Qt::Key_F2);
         const bool visible = presses == 1;
         const QObjectList stack = w.children();
-        for (QLabel *label : {w.Label1, w.labFrekvence, w.labRoztec})
+        for (QLabel *label : {w.Label1, w.labFrekvence, w.labRoztec, w.labOtvory})
             QCOMPARE(label->isVisible() && stack.indexOf(label) > stack.indexOf(w.canvas), visible);
         QVERIFY(!w.nPocetFotonu->isVisible() && !w.frmAnimace->isVisible() && !w.nSpomaleni->isVisible());
         QCOMPARE(w.commands.parameters->isChecked(), visible);
         QCOMPARE(w.nUr->isEnabled(), visible && !duringARun);
         w.playback().finish();
-        for (QLineEdit *field : {w.nVzdalenost, w.nUr, w.nRd})
+        for (QLineEdit *field : {w.nVzdalenost, w.nUr, w.nRd, w.nPocetOtvoru})
             QCOMPARE(field->isVisible() && field->isEnabled(), visible);
         if (!visible) {
             QCOMPARE(w.grab().toImage(), atStart);
@@ -103,12 +103,12 @@ private Q_SLOTS:
         }
         if (!duringARun) { // the fields join the tab cycle of Start, KONEC and the scroll bar
             QTRY_COMPARE(QApplication::focusWidget(), w.cmdStart);
-            for (const char *next : {"cmdKonec", "HScroll1", "nRd", "nUr", "nVzdalenost", "cmdStart"}) {
+            for (const char *next : {"cmdKonec", "HScroll1", "nRd", "nUr", "nVzdalenost", "nPocetOtvoru", "cmdStart"}) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
                 QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(next));
             }
         }
-        const QRect area(32, 144, 106, 130);
+        const QRect area(32, 100, 106, 174);
         const QImage before = w.grab(area).toImage();
         QVERIFY(darkPixels(before) > 100); // the labels' and fields' text
         shown.start();

@@ -498,8 +498,9 @@ class BlackBox(ProgramTest):
         program.key("F2")
         shown = wait_for("the fields", lambda: program.screenshot_when(lambda s: s.rgb(*FREQUENCY_FIELD) == LIGHT_GREEN))
 
-        # From Start back past the distance to the frequency, 0 over its text, forward to Start and press it.
-        program.key("shift+Tab", "shift+Tab", "ctrl+a", "0", "Tab", "Tab", "space")
+        # From Start back past the holes and the distance to the frequency, 0 over its text, forward to Start and
+        # press it.
+        program.key("shift+Tab", "shift+Tab", "shift+Tab", "ctrl+a", "0", "Tab", "Tab", "Tab", "space")
         program.run_in_progress(shown)
         final = program.finished()
         for point, length in enumerate(final.bars()):
