@@ -3,6 +3,7 @@
 #include "photons.h"
 
 #include "canvas.h"
+#include "palette.h"
 
 #include <QColor>
 
@@ -11,8 +12,8 @@
 #include <numeric>
 
 namespace {
-const QRgb markColour = qRgb(176, 0, 0);   // dark red
-const QRgb tallyColour = qRgb(255, 140, 0); // orange
+const QRgb markColour = FormDrawing::resolve(palette::photonMark).rgb();
+const QRgb tallyColour = FormDrawing::resolve(palette::photonTally).rgb();
 constexpr double scatter = 6;               // pixels above or below the point a mark may land
 constexpr double markLength = 3;
 constexpr double tallyBelowBar = 3;         // the bar is 3 pixels wide; the tally runs just under it

@@ -2,17 +2,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "helpwindow.h"
 
+#include "palette.h"
+
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
 namespace {
-// A short stroke in a colour of the picture, on the picture's grey.
-QString swatch(const char *colour, int height = 3)
+QString named(palette::Colour colour)
 {
-    return QStringLiteral("<td style=\"background:#c0c0c0; padding:6px\"><table cellspacing=0 cellpadding=0><tr>"
-                          "<td width=36 height=%1 style=\"background:%2\"></td></tr></table></td>")
-        .arg(height)
-        .arg(QLatin1String(colour));
+    return (colour ? FormDrawing::resolve(*colour) : FormDrawing::foreground()).name();
+}
+
+// Short strokes in colours of the picture, side by side, on the picture's grey.
+QString swatch(std::initializer_list<palette::Colour> colours, int height = 3)
+{
+    QString strokes;
+    for (const palette::Colour colour : colours)
+        strokes += QStringLiteral("<td width=%1 height=%2 style=\"background:%3\"></td><td width=3></td>")
+                       .arg(36 / int(colours.size()))
+                       .arg(height)
+                       .arg(named(colour));
+    return QStringLiteral("<td style=\"background:%1; padding:6px\"><table cellspacing=0 cellpadding=0><tr>%2</tr>"
+                          "</table></td>")
+        .arg(named(palette::grey), strokes);
+}
+
+QString betweenNames()
+{
+    QStringList names;
+    for (const char *name : palette::pathsBetweenNames)
+        names << QString::fromUtf8(name);
+    return names.join(QStringLiteral(", "));
+}
+
+QString swatch(palette::Colour colour, int height = 3)
+{
+    return swatch({colour}, height);
 }
 
 QString legendRow(const QString &sample, const QString &meaning)
@@ -31,24 +56,37 @@ QString helpText(const QList<QAction *> &commands)
                         .arg(parts[1].toHtmlEscaped(), parts[0].toHtmlEscaped());
     }
     return QStringLiteral("<h3>Co je na obrázku</h3><table cellspacing=0>")
-           + legendRow(swatch("#000000"), QStringLiteral("Horní trasa fotonu (horním otvorem) a její šipka fáze."))
-           + legendRow(swatch("#ffffff"), QStringLiteral("Dolní trasa fotonu (dolním otvorem) a její šipka fáze."))
-           + legendRow(swatch("#00ff00"),
+           + legendRow(swatch(palette::topPath), QStringLiteral("Horní trasa fotonu (horním otvorem) a její šipka fáze."))
+           + legendRow(swatch(palette::bottomPath), QStringLiteral("Dolní trasa fotonu (dolním otvorem) a její šipka fáze."))
+           + legendRow(swatch({palette::pathsBetween[0], palette::pathsBetween[1], palette::pathsBetween[2],
+                               palette::pathsBetween[3], palette::pathsBetween[4], palette::pathsBetween[5]}),
+                       QStringLiteral("Má-li clona víc než dva otvory (pole „Počet otvorů“, F2): trasy otvory mezi "
+                                      "horním a dolním, shora %1. Šipka každé trasy má délku 40 / N pixelů, kde N je "
+                                      "počet všech otvorů, u dvou tedy 20.")
+                           .arg(betweenNames()))
+           + legendRow(swatch(palette::topPath, 6),
+                       QStringLiteral("Černý kroužek na cloně: zakrytý otvor. Otvor zakryje a znovu otevře nabídka "
+                                      "„Otvory“ nebo klepnutí na otvor v kresbě; poslední otevřený zakrýt nelze."))
+           + legendRow(swatch(palette::sum),
                        QStringLiteral("Součet obou šipek. Šipka začíná v bodě detektoru (ve sloupci součtu) a její "
                                       "hrot je volný konec, který se s délkou trasy otáčí. Ve sloupci součtu začíná "
                                       "druhá šipka na hrotu první a zelená vede od začátku první k hrotu druhé."))
-           + legendRow(swatch("#000000", 5),
+           + legendRow(swatch(palette::topPath, 5),
                        QStringLiteral("Vodorovná úsečka vpravo: její délka je 0,1 × |součet|² pixelů a je "
                                       "<b>úměrná</b> pravděpodobnosti, že foton dopadne do tohoto bodu detektoru."))
-           + legendRow(swatch("#0000ff", 1),
+           + legendRow(swatch(palette::pattern, 1),
                        QStringLiteral("Modrá křivka (Průběh, F3): úsečka, kterou by dostal každý řádek detektoru, "
                                       "tedy celý interferenční obrazec."))
-           + legendRow(swatch("#707070", 1),
-                       QStringLiteral("Šedá svislá čára „bez interference“: 80 pixelů, úsečka, kdyby se místo šipek "
-                                      "sčítaly pravděpodobnosti obou tras, 0,1 × (20² + 20²)."))
-           + legendRow(swatch("#b00000", 3),
+           + legendRow(swatch(palette::noInterference, 1),
+                       QStringLiteral("Šedá svislá čára „bez interference“: úsečka, kdyby se místo šipek "
+                                      "sčítaly pravděpodobnosti tras; u dvou otvorů 80 pixelů, 0,1 × (20² + 20²)."))
+           + legendRow(swatch({palette::topPath, palette::bottomPath}),
+                       QStringLiteral("Sledovat trasu fotonu (F7): detektor u otvorů prozradí, kudy foton letěl. "
+                                      "Šipky se pak nesčítají: ve sloupci součtu vychází každá z bodu sloupce, "
+                                      "zelený součet chybí a úsečka je součtem pravděpodobností tras. Obrazec zmizí."))
+           + legendRow(swatch(palette::photonMark, 3),
                        QStringLiteral("Červené značky (Fotony, F4): dopady jednotlivých fotonů u bodů detektoru."))
-           + legendRow(swatch("#ff8c00", 1),
+           + legendRow(swatch(palette::photonTally, 1),
                        QStringLiteral("Oranžová čára pod úsečkou: podíl fotonů, které dopadly do bodu, krát součet "
                                       "všech úseček; s přibývajícími fotony se blíží délce úsečky."))
            + QStringLiteral("</table>"

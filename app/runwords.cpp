@@ -174,6 +174,22 @@ QString hitsInWords(const std::vector<size_t> &hits)
     return landed + QStringLiteral("; ") + points.join(QStringLiteral(", ")) + u'.';
 }
 
+namespace {
+// The run's open paths: "obou tras" and "po obou trasách" at two.
+QString ofThePaths(const Timeline &run)
+{
+    const int open = run.setup().openHoles();
+    return open == 1 ? QStringLiteral("jediné trasy") : open == 2 ? QStringLiteral("obou tras") : QStringLiteral("všech %1 tras").arg(open);
+}
+
+QString alongThePaths(const Timeline &run)
+{
+    const int open = run.setup().openHoles();
+    return open == 1 ? QStringLiteral("po jediné trase") : open == 2 ? QStringLiteral("po obou trasách")
+                                                                     : QStringLiteral("po všech %1 trasách").arg(open);
+}
+}
+
 QString stepInWords(const Timeline &run, size_t position)
 {
     if (position == 0)
@@ -182,15 +198,17 @@ QString stepInWords(const Timeline &run, size_t position)
     const size_t point = run.pointAt(step);
     const size_t first = run.beginOf(point), count = run.endOf(point) - first, within = step - first;
     QString what;
+    const QString bar = pixels(std::lround(run.probabilities().at(point)));
     if (within + 1 == count)
-        what = QStringLiteral("šipky obou tras, jejich součet a úsečka pravděpodobnosti, %1.")
-                   .arg(pixels(std::lround(run.probabilities().at(point))));
+        what = run.setup().watched
+                   ? QStringLiteral("šipky %1 a úsečka pravděpodobnosti, součet pravděpodobností tras, %2.").arg(ofThePaths(run), bar)
+                   : QStringLiteral("šipky %1, jejich součet a úsečka pravděpodobnosti, %2.").arg(ofThePaths(run), bar);
     else if (within == 0)
-        what = QStringLiteral("šipky fáze na otvorech, trasy od zdroje a foton na začátku obou tras.");
+        what = QStringLiteral("šipky fáze na otvorech, trasy od zdroje a foton na začátku %1.").arg(ofThePaths(run));
     else if (within + 2 == count)
-        what = QStringLiteral("foton doletěl po obou trasách do bodu detektoru.");
+        what = QStringLiteral("foton doletěl %1 do bodu detektoru.").arg(alongThePaths(run));
     else
-        what = QStringLiteral("foton postoupil po obou trasách.");
+        what = QStringLiteral("foton postoupil %1.").arg(alongThePaths(run));
     return QStringLiteral("%1, krok %2 z %3: %4").arg(pointOf(run, point)).arg(within + 1).arg(count).arg(what);
 }
 

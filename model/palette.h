@@ -30,6 +30,11 @@ constexpr std::array<FormDrawing::Colour, 6> pathsBetween{
 constexpr FormDrawing::Colour sum = 0x0000FF00;            // green: the resultant
 constexpr FormDrawing::Colour pattern = 0x00FF0000;        // blue: the whole pattern
 constexpr FormDrawing::Colour noInterference = 0x00707070; // dark grey: the level without interference
+constexpr FormDrawing::Colour photonMark = 0x000000B0;     // dark red: where a single photon landed
+constexpr FormDrawing::Colour photonTally = 0x00008CFF;    // orange: a point's share of the photons
+
+// The Czech names of pathsBetween, for the help's legend.
+constexpr std::array<const char *, 6> pathsBetweenNames{"purpurová", "modrozelená", "hnědá", "žlutá", "fialová", "růžová"};
 
 // The colour of hole k's path among n (hole 1 is the top one): black at the top, white at the bottom.
 inline Colour path(int hole, int holes)

@@ -4,7 +4,10 @@
 // The picture, pixel for pixel, against the references in tests/golden: nothing is antialiased, so there is no
 // tolerance. KESTROVA_UPDATE_GOLDEN=1 writes the references instead (scripts/golden.sh). On a mismatch the picture
 // drawn is written to golden-failures/ in the build folder (ImageMagick's compare shows the difference).
+#include "phasors.h"
 #include "testsupport.h"
+
+#include <QMenu>
 
 #include <QDir>
 #include <QScreen>
@@ -55,44 +58,48 @@ private Q_SLOTS:
     void picture_data()
     {
         QTest::addColumn<QString>("reference");
-        QTest::addColumn<QString>("field"); // set before the run, "" for none
-        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("changes"); // before the run: "field=text", "cover=hole" or "watch"
         QTest::addColumn<bool>("pattern"); // Průběh on
         QTest::addColumn<int>("wait");     // the picture at this position of the run; wholeRun: after it
         QTest::addColumn<std::vector<double>>("bars"); // of the finished picture, empty when not measured
         QTest::addColumn<int>("runs"); // in a row, in one process: each leaves the same picture
 
-        const auto row = [](const char *reference, const char *field = "", const char *text = "", bool pattern = false,
+        const auto row = [](const char *reference, QStringList changes = {}, bool pattern = false,
                             int wait = wholeRun, std::vector<double> bars = {}, int runs = 1) {
-            QTest::newRow(reference) << QString::fromLatin1(reference) << QString::fromLatin1(field)
-                                     << QString::fromLatin1(text) << pattern << wait << bars << runs;
+            QTest::newRow(reference) << QString::fromLatin1(reference) << changes << pattern << wait << bars << runs;
         };
         if (screenRatio() == 2) {
-            row("finished@2x", "", "", false, wholeRun, startingBars());
-            row("pattern@2x", "", "", true);
+            row("finished@2x", {}, false, wholeRun, startingBars());
+            row("pattern@2x", {}, true);
             return;
         }
-        row("finished", "", "", false, wholeRun, startingBars(), 50);
-        row("frequency-0", "nUr", "0", false, wholeRun, std::vector<double>(11, 160));
-        row("distance-100", "nVzdalenost", "100");            // the sum column on the detector
-        row("spacing-80", "nRd", "80");
-        row("distance-50", "nVzdalenost", "50");              // the sum column left of the detector
-        row("lowest-first-step", "", "", false, 1);
-        row("lowest-last-step", "", "", false, 81);
-        row("axis-point-halfway", "", "", false, 4 * stepsPerPoint + 41);
-        row("pattern", "", "", true);
-        row("pattern-frequency-0", "nUr", "0", true);
-        row("pattern-distance-100", "nVzdalenost", "100", true);
+        row("finished", {}, false, wholeRun, startingBars(), 50);
+        row("frequency-0", {"nUr=0"}, false, wholeRun, std::vector<double>(11, 160));
+        row("distance-100", {"nVzdalenost=100"});            // the sum column on the detector
+        row("spacing-80", {"nRd=80"});
+        row("distance-50", {"nVzdalenost=50"});              // the sum column left of the detector
+        row("lowest-first-step", {}, false, 1);
+        row("lowest-last-step", {}, false, 81);
+        row("axis-point-halfway", {}, false, 4 * stepsPerPoint + 41);
+        row("pattern", {}, true);
+        row("pattern-frequency-0", {"nUr=0"}, true);
+        row("pattern-distance-100", {"nVzdalenost=100"}, true);
+        // Other holes: one, three, the most (eight, at the starting spacing), a covered one, a watched path.
+        row("one-hole", {"nPocetOtvoru=1"}, false, wholeRun, Phasors{.holes = 1}.bars());
+        row("three-holes", {"nPocetOtvoru=3"}, true, wholeRun, Phasors{.holes = 3}.bars());
+        row("eight-holes", {"nPocetOtvoru=8"}, true, wholeRun, Phasors{.holes = 8}.bars());
+        row("upper-hole-covered", {"cover=1"}, false, wholeRun, Phasors{.covered = {true}}.bars());
+        row("watched", {"watch"}, true, wholeRun, Phasors{.watched = true}.bars());
+        row("watched-three-holes-lowest-last-step", {"nPocetOtvoru=3", "watch"}, false, 81);
 #if defined(Q_OS_LINUX) // the fonts behind the controls are a Debian desktop's
-        row("window", "", "", false, -1);
+        row("window", {}, false, -1);
 #endif
     }
 
     void picture()
     {
         QFETCH(QString, reference);
-        QFETCH(QString, field);
-        QFETCH(QString, text);
+        QFETCH(QStringList, changes);
         QFETCH(bool, pattern);
         QFETCH(int, wait);
         QFETCH(std::vector<double>, bars);
@@ -105,8 +112,15 @@ private Q_SLOTS:
             actual = shown.window->grab().toImage();
         } else {
             shown.window->commands.pattern->setChecked(pattern);
-            if (!field.isEmpty())
-                setFieldText(shown.window->findChild<QLineEdit *>(field), text);
+            for (const QString &change : changes) {
+                const QString what = change.section(u'=', 0, 0), value = change.section(u'=', 1);
+                if (what == "cover")
+                    shown.window->commands.holes->actions().at(value.toInt() - 1)->trigger();
+                else if (what == "watch")
+                    shown.window->commands.watched->trigger();
+                else
+                    setFieldText(shown.window->findChild<QLineEdit *>(what), value);
+            }
             for (int run = 0; run < runs; ++run)
                 shown.start();
             QVERIFY(shown.errors.empty());

@@ -6,10 +6,10 @@
 #include "fields.h"
 #include "interference.h"
 #include "parameters.h"
+#include "phasors.h"
 
 #include <QTest>
 
-#include <complex>
 #include <numbers>
 
 namespace {
@@ -28,26 +28,10 @@ Setup setupOf(double distance, double frequency, double spacing, int holes = 2, 
     return setup;
 }
 
-// Each open path as a phasor (40 / N) e^{iφ}, φ = 0.15 × frequency × its length from the source's side of hole k to
-// the point; the bar is 0.1 |Σ|², or 0.1 Σ |phasor|² when the path is watched.
+// The bars of a set-up as the phasors computed apart give them.
 std::vector<double> phasorBars(const Setup &s)
 {
-    std::vector<double> bars;
-    for (int point = 0; point <= 10; ++point) {
-        const double y = 500.94 - 40 * point;
-        std::complex<double> sum;
-        double watched = 0;
-        for (int k = 1; k <= s.holes; ++k) {
-            if (k <= int(s.covered.size()) && s.covered[size_t(k - 1)])
-                continue;
-            const double holeY = 340.5 + (k - (s.holes + 1) / 2.0) * s.spacing;
-            const std::complex<double> phasor = std::polar(40.0 / s.holes, 0.15 * s.frequency * std::hypot(s.distance - 100, holeY - y));
-            sum += phasor;
-            watched += std::norm(phasor);
-        }
-        bars.push_back(0.1 * (s.watched ? watched : std::norm(sum)));
-    }
-    return bars;
+    return Phasors{s.distance, s.frequency, s.spacing, s.holes, s.covered, s.watched}.bars();
 }
 
 std::vector<Stroke> strokesOf(const Timeline &run, size_t step)
