@@ -8,6 +8,7 @@
 // how long a step forward and back take to reach the screen at 1.8.
 #include "canvas.h"
 #include "fields.h"
+#include "parameters.h"
 #include "spomalenaanimace.h"
 
 #include <QApplication>
@@ -68,6 +69,7 @@ void print(const char *name, double value)
 }
 
 constexpr qreal projectorZoom = 1.8;
+constexpr int mostHoles = int(parameters::holes.most);
 const QSize projectorSize = SpomalenaAnimace::clientSize * projectorZoom; // 1458 × 1080
 
 struct Bench
@@ -176,6 +178,12 @@ struct Bench
     }
 };
 
+double timelineMegabytes(const Timeline &timeline)
+{
+    return double(timeline.strokes().capacity() * sizeof(Stroke) + timeline.steps().capacity() * sizeof(Timeline::Step))
+           / (1024 * 1024);
+}
+
 // The same strokes painted straight into a raster in one painter session, at a zoom.
 double floorMilliseconds(const std::vector<Stroke> &strokes, qreal zoom = 1)
 {
@@ -237,6 +245,9 @@ int main(int argc, char *argv[])
         const QByteArray platform = QGuiApplication::platformName().toLatin1();
         print(("cpu_share_f1_" + platform).constData(), bench.cpuShare(false));
         print(("cpu_share_paused_" + platform).constData(), bench.cpuShare(true));
+        setFieldNumber(bench.window.nPocetOtvoru, mostHoles);
+        print(("cpu_share_f1_8_holes_" + platform).constData(), bench.cpuShare(false));
+        setFieldNumber(bench.window.nPocetOtvoru, 2);
         bench.resize(projectorSize);
         print(("cpu_share_f1_s1_8_" + platform).constData(), bench.cpuShare(false));
         print(("cpu_share_paused_s1_8_" + platform).constData(), bench.cpuShare(true));
@@ -247,6 +258,13 @@ int main(int argc, char *argv[])
         print("step_ms_s1_8", bench.stepToScreenMs(bench.window.commands.stepForward, end / 2));
         print("back_ms_s1_8", bench.stepToScreenMs(bench.window.commands.stepBack, end)); // the most to draw anew
         bench.playback.finish();
+        setFieldNumber(bench.window.nPocetOtvoru, mostHoles);
+        bench.window.cmdStart_Click();
+        bench.playback.pause();
+        print("step_ms_s1_8_8_holes", bench.stepToScreenMs(bench.window.commands.stepForward, end / 2));
+        print("back_ms_s1_8_8_holes", bench.stepToScreenMs(bench.window.commands.stepBack, end));
+        bench.playback.finish();
+        setFieldNumber(bench.window.nPocetOtvoru, 2);
         print(("cpu_share_photons_s1_8_" + platform).constData(), bench.photonsCpuShare());
         return 0;
     }
@@ -264,8 +282,15 @@ int main(int argc, char *argv[])
     print("floor_ms", floorMs);
     print("run_vs_floor", runMs / floorMs);
     const Timeline &timeline = *bench.playback.run();
-    print("timeline_mb", double(timeline.strokes().capacity() * sizeof(Stroke) + timeline.steps().capacity() * sizeof(Timeline::Step))
-                             / (1024 * 1024));
+    print("timeline_mb", timelineMegabytes(timeline));
+
+    // The most holes: every path's strokes grow with the paths, nothing else.
+    setFieldNumber(bench.window.nPocetOtvoru, mostHoles);
+    bench.run(std::chrono::nanoseconds(0));
+    const Timeline &mostPaths = *bench.playback.run();
+    print("strokes_per_run_8_holes", double(mostPaths.strokes().size()));
+    print("timeline_mb_8_holes", timelineMegabytes(mostPaths));
+    setFieldNumber(bench.window.nPocetOtvoru, 2);
 
     print("cpu_share_f1", bench.cpuShare(false));
     print("regrow_ms_s1_8", regrowMilliseconds(bench));
