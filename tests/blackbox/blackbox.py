@@ -56,6 +56,14 @@ CURVE = (0, 0, 255)
 MARK = (176, 0, 0)
 # The caption "Zdroj fotonu", a text box within the drawing (its text is smoothed like any text).
 SOURCE_CAPTION = (56, 312, 65, 17)
+# The caption "Součet radiusvektorů" over the sum column at the starting distance; the column stands this far right
+# of the distance typed.
+SUM_CAPTION = (400, 64, 113, 19)
+SUM_COLUMN_OFFSET = 220
+# The upper hole with the starting parameters, and a pixel inside its ring: the grey of the cut hole while it is
+# open, black once covered.
+UPPER_HOLE = (150, 320)
+IN_UPPER_HOLE = (147, 323)
 
 
 def bar_y(point):
@@ -110,6 +118,9 @@ class Image:
 
     def bars(self):
         return [self.bar(point) for point in range(11)]
+
+    def box(self, left, top, width, height):
+        return self.region(left, top, left + width, top + height)
 
     def blended(self, left, top, right, bottom, leave_out=()):
         """The pixels of the area in no colour of the drawing, as (x, y, colour), but for the rectangles left out."""
@@ -213,6 +224,9 @@ class Program:
 
     def size(self):
         return geometry(["-id", str(self.window)], "Width", "Height")
+
+    def title(self):
+        return xdotool("getwindowname", self.window).strip()
 
     def output(self):
         self.log.seek(0)
@@ -334,6 +348,11 @@ class ProgramTest(unittest.TestCase):
             self.assertIsNotNone(length, f"bar {point} missing")
             self.assertLessEqual(abs(length - expected * image.zoom), BAR_TOLERANCE,
                                  f"bar {point}: {length} px, expected {expected * image.zoom}")
+
+    def assert_every_bar(self, image, length):
+        for point, found in enumerate(image.bars()):
+            self.assertIsNotNone(found, f"bar {point} missing")
+            self.assertLessEqual(abs(found - length), BAR_TOLERANCE, f"bar {point}: {found} px, not {length}")
 
     def assert_crisp(self, image):
         """Below the captions every pixel is one of the drawing's colours: lines drawn anew, not stretched."""
@@ -502,10 +521,87 @@ class BlackBox(ProgramTest):
         # press it.
         program.key("shift+Tab", "shift+Tab", "shift+Tab", "ctrl+a", "0", "Tab", "Tab", "Tab", "space")
         program.run_in_progress(shown)
-        final = program.finished()
-        for point, length in enumerate(final.bars()):
-            self.assertLessEqual(abs(length - 160), BAR_TOLERANCE, f"bar {point}: {length} px, not 160")
+        self.assert_every_bar(program.finished(), 160)
+        self.end()
 
+    def show_parameters(self):
+        """F2, and the screenshot once the fields are there."""
+        self.program.key("F2")
+        return wait_for("the fields", lambda: self.program.screenshot_when(
+            lambda shot: shot.rgb(*FREQUENCY_FIELD) == LIGHT_GREEN))
+
+    def test_9_the_sum_columns_caption_follows_the_column_onto_a_row_of_its_own(self):
+        program = self.program
+        program.focus()
+        self.show_parameters()
+
+        def run_at(distance, caption):
+            """A run at the distance typed (from Start back past the holes to its field, and forward to Start again);
+            its picture, where the caption's text spans the sum column."""
+            program.key("shift+Tab", "shift+Tab", "ctrl+a", *str(distance), "Tab", "Tab")
+            final = program.whole_run("space")
+            # Between the aperture screen and the bars, but for the detector, the line darkest from top to bottom.
+            column = max((x for x in range(160, 540) if abs(x - 320) > 4),
+                         key=lambda x: sum(final.dark(x, y) for y in range(100, 511)))
+            self.assertEqual(column, distance + SUM_COLUMN_OFFSET, f"the sum column at distance {distance}")
+            left, top, width, height = caption
+            text = [x for y in range(top, top + height) for x in range(left, left + width) if final.dark(x, y)]
+            self.assertTrue(text and min(text) < column < max(text),
+                            f"at distance {distance} no caption's text over the sum column in {caption}")
+            return final
+
+        # Near, the detector's caption leaves no room on the first row: the caption drops below it, 20 px left of the
+        # column, and its starting place is bare. At the starting distance it is back there.
+        moved = (250, 85, 113, 19)
+        near = run_at(50, moved)
+        self.assertEqual(near.box(*SUM_CAPTION), bytes(GREY) * (SUM_CAPTION[2] * SUM_CAPTION[3]),
+                         "something is left at the caption's starting place")
+        self.assertEqual(near.box(*moved), run_at(200, SUM_CAPTION).box(*SUM_CAPTION), "not the same caption")
+        self.end()
+
+    def test_9_a_click_covers_a_hole_and_every_open_path_counts(self):
+        program = self.program
+        opened = program.whole_run("space")
+        self.assertEqual(opened.rgb(*IN_UPPER_HOLE), GREY)
+
+        # Covered at once on the drawing, and in the next run only the lower path is left.
+        program.click(UPPER_HOLE)
+        program.rest_pointer()
+        wait_for("the hole drawn covered", lambda: program.screenshot().dark(*IN_UPPER_HOLE))
+        self.assert_every_bar(program.whole_run("space"), 40)
+
+        # Opened again, and the path watched: the two paths' probabilities add.
+        program.click(UPPER_HOLE)
+        program.rest_pointer()
+        wait_for("the hole drawn open", lambda: program.screenshot().rgb(*IN_UPPER_HOLE) == GREY)
+        program.key("F7")
+        self.assert_every_bar(program.whole_run("space"), 80)
+
+        # Not watched, and a single hole, typed into "Počet otvorů" (from Start one back), then Tab to Start.
+        program.key("F7")
+        self.show_parameters()
+        program.key("shift+Tab", "ctrl+a", "1", "Tab")
+        self.assert_every_bar(program.whole_run("space"), 160)
+
+        # "Výchozí hodnoty" from the menu by the keyboard, where the focus is (on Start). Once a run is drawn every
+        # item below it is enabled, so counting up from the bottom holds whether or not a style lets the arrows
+        # stop on disabled items: Ukončit program, Nápověda, Celá obrazovka, Uložit, Kopírovat, Fotony, Sledovat,
+        # Průběh, Otvory, Výchozí hodnoty. The title shows which item was taken.
+        self.assertTrue(program.title().endswith("parametry"), f"the title notes no change: {program.title()!r}")
+        program.rest_pointer()
+
+        def beside():  # the menu opens at Start and reaches out of the window
+            screen = Image(run("import", "-window", "root", "-depth", "8", "ppm:-"))
+            return screen.region(SIZE[0], 0, SIZE[0] + 100, SIZE[1])
+        closed = beside()
+        program.key("Menu")
+        wait_for("the menu", lambda: beside() != closed)
+        program.key(*["Up"] * 10, "Return")
+        wait_for("the title without its note", lambda: not program.title().endswith("parametry"))
+
+        # The fields hidden again, the run is the one of the starting set-up.
+        program.key("F2")
+        self.assert_as_undisturbed(program.whole_run("space"))
         self.end()
 
     def test_9_the_picture_copied_and_saved_through_the_dialog(self):
