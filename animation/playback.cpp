@@ -37,9 +37,14 @@ void Playback::setState(State state)
     Q_EMIT stateChanged(state);
 }
 
-void Playback::start(std::shared_ptr<const Timeline> run)
+void Playback::start(std::shared_ptr<const Timeline> run, bool overPrevious)
 {
     m_timer.stop();
+    if (!overPrevious) {
+        m_run = nullptr;
+        m_before = nullptr;
+        m_canvas.clear();
+    }
     if (m_run)
         m_before = std::move(m_run);
     m_run = std::move(run);

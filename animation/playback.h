@@ -26,9 +26,9 @@ public:
 
     Playback(Canvas &canvas, const Pacer &pacer);
 
-    // Plays run from its beginning, over the picture the previous run left (nothing before the first). Unpaced,
-    // the whole run is drawn and ended at once.
-    void start(std::shared_ptr<const Timeline> run);
+    // Plays run from its beginning, over the picture the previous run left (nothing before the first), or on a
+    // clear canvas. Unpaced, the whole run is drawn and ended at once.
+    void start(std::shared_ptr<const Timeline> run, bool overPrevious = true);
     void pause();
     // Goes on from the position, with the clock restarted there: the next step comes after the last one's wait.
     void resume();

@@ -15,6 +15,8 @@ constexpr QRect zdroj{56, 312, 65, 17};           // "Zdroj fotonu"
 // "bez interference", under the level without interference and centred on it; at the starting set-up it is 80 px
 // right of the bars' base line.
 constexpr QRect bezInterference{590, 514, 80, 17};
+// What the run compared with differed in, under the bars and below "bez interference" wherever that stands.
+constexpr QRect predtim{450, 536, 260, 17};
 
 // The caption of the sum column at x (canvas pixels): 20 px left of the column, as at the starting distance. Where
 // that would reach the caption beside it on its row, it slides along the row, 4 px clear of that caption, as long as

@@ -68,9 +68,10 @@ QString helpText(const QList<QAction *> &commands)
                        QStringLiteral("Černý kroužek na cloně: zakrytý otvor. Otvor zakryje a znovu otevře nabídka "
                                       "„Otvory“ nebo klepnutí na otvor v kresbě; poslední otevřený zakrýt nelze."))
            + legendRow(swatch(palette::sum),
-                       QStringLiteral("Součet obou šipek. Šipka začíná v bodě detektoru (ve sloupci součtu) a její "
-                                      "hrot je volný konec, který se s délkou trasy otáčí. Ve sloupci součtu začíná "
-                                      "druhá šipka na hrotu první a zelená vede od začátku první k hrotu druhé."))
+                       QStringLiteral("Součet obou šipek (při více otvorech šipek všech otevřených tras). Šipka "
+                                      "začíná v bodě detektoru (ve sloupci součtu) a její hrot je volný konec, který "
+                                      "se s délkou trasy otáčí. Ve sloupci součtu začíná každá další šipka na hrotu "
+                                      "předchozí a zelená vede od začátku první k hrotu poslední."))
            + legendRow(swatch(palette::topPath, 5),
                        QStringLiteral("Vodorovná úsečka vpravo: její délka je 0,1 × |součet|² pixelů a je "
                                       "<b>úměrná</b> pravděpodobnosti, že foton dopadne do tohoto bodu detektoru."))
@@ -84,6 +85,10 @@ QString helpText(const QList<QAction *> &commands)
                        QStringLiteral("Sledovat trasu fotonu (F7): detektor u otvorů prozradí, kudy foton letěl. "
                                       "Šipky se pak nesčítají: ve sloupci součtu vychází každá z bodu sloupce, "
                                       "zelený součet chybí a úsečka je součtem pravděpodobností tras. Obrazec zmizí."))
+           + legendRow(swatch(palette::previous, 2),
+                       QStringLiteral("Porovnat s předchozím (F6): tenčí úsečky těsně nad úsečkami jsou úsečky "
+                                      "předchozího doběhlého běhu, v téže barvě i jeho křivka; popisek pod úsečkami "
+                                      "říká, čím se předchozí běh lišil."))
            + legendRow(swatch(palette::photonMark, 3),
                        QStringLiteral("Červené značky (Fotony, F4): dopady jednotlivých fotonů u bodů detektoru."))
            + legendRow(swatch(palette::photonTally, 1),

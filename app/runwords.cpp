@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runwords.h"
 
+#include "parameters.h"
 #include "timeline.h"
 
 #include <QStringList>
@@ -72,7 +73,7 @@ QString pointOf(const Timeline &run, size_t point)
 
 namespace words {
 
-QString resultInWords(const std::vector<double> &probabilities)
+QString resultInWords(const std::vector<double> &probabilities, const std::vector<double> &previous)
 {
     const std::vector<long> lengths = rounded(probabilities);
     const Extrema found = extrema(lengths);
@@ -84,11 +85,39 @@ QString resultInWords(const std::vector<double> &probabilities)
             sentence += QStringLiteral(", maximum");
         else if (contains(found.minima, i))
             sentence += QStringLiteral(", minimum");
+        if (i < previous.size())
+            sentence += QStringLiteral(", předtím ") + pixels(std::lround(previous[i]));
         sentences << sentence + u'.';
     }
     const QString extremaSentence = extremaInWords(probabilities);
     sentences << (extremaSentence.isEmpty() ? QStringLiteral("Všechny úsečky jsou stejně dlouhé.") : extremaSentence);
     return sentences.join(u' ');
+}
+
+QString differencesInWords(const Setup &before, const Setup &now)
+{
+    QStringList differ;
+    const auto number = [&](double then, double today, const char *name) {
+        if (then != today)
+            differ << QString::fromUtf8(name) + u' ' + parameters::written(then);
+    };
+    number(before.distance, now.distance, "vzdálenost");
+    number(before.frequency, now.frequency, "frekvence");
+    number(before.spacing, now.spacing, "rozteč");
+    if (before.holes != now.holes)
+        differ << QStringLiteral("otvorů %1").arg(before.holes);
+    QStringList covered;
+    bool coversDiffer = before.holes != now.holes;
+    for (int hole = 1; hole <= before.holes; ++hole) {
+        if (!before.isOpen(hole))
+            covered << QString::number(hole);
+        coversDiffer |= before.isOpen(hole) != now.isOpen(hole);
+    }
+    if (coversDiffer && !(covered.isEmpty() && before.holes != now.holes))
+        differ << (covered.isEmpty() ? QStringLiteral("žádný otvor zakrytý") : QStringLiteral("zakryté %1").arg(covered.join(QStringLiteral(", "))));
+    if (before.watched != now.watched)
+        differ << (before.watched ? QStringLiteral("trasa sledována") : QStringLiteral("trasa nesledována"));
+    return differ.isEmpty() ? QStringLiteral("předtím: stejné hodnoty") : QStringLiteral("předtím: ") + differ.join(QStringLiteral(", "));
 }
 
 QString extremaInWords(const std::vector<double> &probabilities)

@@ -13,7 +13,11 @@ namespace words {
 
 // The eleven probabilities of a run in Czech words, lowest point first: one sentence per point with its number
 // and its bar length in whole pixels, where the maximum and the minima are marked, then where they are.
-QString resultInWords(const std::vector<double> &probabilities);
+// With the previous run's bars to compare with, each point also gives its previous bar.
+QString resultInWords(const std::vector<double> &probabilities, const std::vector<double> &previous = {});
+
+// What the run compared with differed in, for the caption by the bars: "předtím: rozteč 40", or that nothing did.
+QString differencesInWords(const Setup &before, const Setup &now);
 
 // One sentence: where the maximum and the minima are; empty when all bars are alike.
 QString extremaInWords(const std::vector<double> &probabilities);

@@ -193,7 +193,7 @@ void SpomalenaAnimace::describeForAssistiveTechnology()
     nAdresa->setAccessibleDescription(QStringLiteral("Adresa stránek programu, jen pro informaci."));
     labTitul->setAccessibleName(labTitul->text());
     Label2->setAccessibleName(Label2->text());
-    for (QLineEdit *caption : {nClona, nStínítko, nSoučet, nPravděpodob, nZdroj, nBezInterference}) {
+    for (QLineEdit *caption : {nClona, nStínítko, nSoučet, nPravděpodob, nZdroj, nBezInterference, nPredtim}) {
         caption->setAccessibleName(caption->text().trimmed());
         caption->setAccessibleDescription(QStringLiteral("Popisek části obrázku."));
     }
@@ -209,7 +209,7 @@ void SpomalenaAnimace::describeForAssistiveTechnology()
 QString SpomalenaAnimace::resultInWords() const
 {
     const Timeline &run = *m_playback->run();
-    return words::resultInWords(run.probabilities())
+    return words::resultInWords(run.probabilities(), run.previous() ? run.previous()->bars : std::vector<double>{})
            + (run.pattern().empty() ? QString() : u' ' + words::patternInWords(run.pattern()));
 }
 
@@ -271,6 +271,7 @@ void SpomalenaAnimace::createControls()
     nZdroj = captionBox(this, "nZdroj", captions::zdroj, QStringLiteral("Zdroj fotonu"));
     nAdresa = captionBox(this, "nAdresa", {584, 0, 97, 13}, webAddress);
     nBezInterference = captionBox(this, "nBezInterference", captions::bezInterference, QStringLiteral("bez interference"));
+    nPredtim = captionBox(this, "nPredtim", captions::predtim, QStringLiteral("předtím"));
     nSpomaleni = textBox(this, "nSpomaleni", {488, 40, 33, 19}, QStringLiteral("Spomaleni"));
 
     frmAnimace = place(new QGroupBox(QStringLiteral("Animace"), this), "frmAnimace", {40, 56, 81, 73});
@@ -299,7 +300,7 @@ void SpomalenaAnimace::createControls()
 
     for (QWidget *hidden : std::initializer_list<QWidget *>{frmAnimace, nSpomaleni, nZdroj, nPravděpodob, nSoučet,
                                                             nStínítko, nClona, nVzdalenost, nUr, nRd, nPocetFotonu,
-                                                            nBezInterference, nPocetOtvoru})
+                                                            nBezInterference, nPocetOtvoru, nPredtim})
         hidden->hide();
 }
 
@@ -353,13 +354,18 @@ void SpomalenaAnimace::cmdStart_Click()
         return;
     setup.pattern = commands.pattern->isChecked();
     setup.slowDown = fieldValue(nSpomaleni);
-    play(recordRun(setup));
+    std::optional<Timeline::Result> previous; // the last run, which has finished
+    if (commands.compare->isChecked() && m_playback->run())
+        previous = m_playback->run()->result();
+    play(recordRun(setup, std::move(previous)));
 }
 
 void SpomalenaAnimace::play(std::shared_ptr<const Timeline> run)
 {
     runBegins();
-    m_playback->start(std::move(run));
+    // A run that draws otherwise starts from a clear canvas: its band would not cover all the last one drew.
+    const Timeline *last = m_playback->run();
+    m_playback->start(run, last && last->setup().drawsAlike(run->setup()));
 }
 
 std::vector<double> SpomalenaAnimace::probabilities() const
@@ -441,6 +447,8 @@ void SpomalenaAnimace::createCommands()
         fillHolesMenu();
         showHoleCovers();
     });
+    commands.compare = addCommand(QStringLiteral("Porovnat s předchozím"), QStringLiteral("F6"), {Qt::Key_F6});
+    commands.compare->setCheckable(true);
     commands.photons = addCommand(QStringLiteral("Fotony"), QStringLiteral("F4"), {Qt::Key_F4});
     commands.photons->setCheckable(true);
     connect(commands.photons, &QAction::triggered, this, &SpomalenaAnimace::firePhotons);
@@ -481,6 +489,7 @@ void SpomalenaAnimace::updateCommands()
     commands.quit->setEnabled(!running);
     commands.photons->setEnabled(!running && m_playback->run());
     commands.watched->setEnabled(!running);
+    commands.compare->setEnabled(!running);
     fillHolesMenu();
     commands.photons->setChecked(photonsFly);
     const bool paused = m_playback->state() == Playback::State::Paused || m_photons->state() == Photons::State::Paused;
@@ -810,6 +819,7 @@ void SpomalenaAnimace::runBegins()
     m_focusBeforeRun = QApplication::focusWidget();
     m_photons->clear(); // the band is drawn over them
     nBezInterference->hide();
+    nPredtim->hide();
     for (QWidget *control : handledControls())
         control->setEnabled(false);
     m_parameters->setRunning(true);
@@ -852,9 +862,15 @@ void SpomalenaAnimace::runEnds()
     const Setup &drawn = m_playback->run()->setup();
     const double level = apparatus::barX + interference::withoutInterference(interference::arrowLengthFor(drawn.holes), drawn.openHoles());
     QRect levelCaption = captions::bezInterference;
-    levelCaption.moveLeft(int(std::lround(level)) - levelCaption.width() / 2);
+    constexpr int clearOfBaseLine = 4;
+    levelCaption.moveLeft(std::max(int(std::lround(level)) - levelCaption.width() / 2, int(apparatus::barX) + clearOfBaseLine));
     m_layout->setGeometry(nBezInterference, levelCaption);
     nBezInterference->setVisible(!m_playback->run()->pattern().empty());
+    if (const auto &previous = m_playback->run()->previous()) {
+        setFieldText(nPredtim, words::differencesInWords(previous->setup, drawn));
+        m_layout->setFont(nPredtim, fitted(QApplication::font(), nPredtim->text(), captions::predtim.width() - 8));
+    }
+    nPredtim->setVisible(m_playback->run()->previous().has_value());
     setStartText(QStringLiteral("Start"));
     for (QWidget *control : handledControls())
         control->setEnabled(true);

@@ -69,6 +69,7 @@ public:
 
     Canvas *canvas = nullptr;
     QLineEdit *nBezInterference = nullptr; // names the level without interference, after a run with the pattern
+    QLineEdit *nPredtim = nullptr;         // what the run compared with differed in, after a run that compared
     QLabel *labOtvory = nullptr;           // "Počet otvorů", shown with the parameters
     QLineEdit *nPocetOtvoru = nullptr;     // the number of holes, shown with the parameters
 
@@ -89,6 +90,7 @@ public:
         QMenu *holes = nullptr;            // "Otvory": one checkable item per hole, from the top; checked is open
         QAction *pattern = nullptr;        // F3, on or off: the runs that follow draw the whole pattern too
         QAction *watched = nullptr;        // F7, on or off: the runs that follow watch the photon's path
+        QAction *compare = nullptr;        // F6, on or off: the runs that follow show the previous finished run's
         QAction *photons = nullptr;        // F4, on or off: single photons after a run
         QAction *copy = nullptr;           // Ctrl+C: picture() to the clipboard
         QAction *save = nullptr;           // Ctrl+S: picture() to a PNG file the teacher names

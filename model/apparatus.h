@@ -24,5 +24,8 @@ constexpr double sumColumnOffset = detectorX - 100;
 // step, and the longest bar, is the same at any number of holes (20 px at two).
 constexpr double chainLength = 40;
 constexpr double pointSpacing = 40; // between detector points
+// The previous run's bar, when compared with, runs this far above each bar, 2 px wide: clear of the bar (3 px wide)
+// and of the photons' tally just under it.
+constexpr double previousBarAbove = 4;
 
 } // namespace apparatus

@@ -56,7 +56,7 @@ double DetectorScan::barAt(double pathRun, double baseAngle, double rowY) const
 
 std::shared_ptr<Timeline> DetectorScan::record()
 {
-    auto recording = std::make_shared<Timeline>(m_setup);
+    auto recording = std::make_shared<Timeline>(m_setup, m_previous);
     FormDrawing canvas(recording->strokes());
     m_canvas = &canvas;
     const auto recorded = qScopeGuard([this] { m_canvas = nullptr; });
@@ -67,6 +67,9 @@ std::shared_ptr<Timeline> DetectorScan::record()
     canvas.DrawWidth(4);
     for (double i = 1; i <= 250; i += 2)
         canvas.Line(50, canvasBottom - 2 * i, canvasRight, canvasBottom - 2 * i, grey);
+
+    if (m_previous)
+        drawPrevious(canvas);
 
     canvas.DrawWidth(1);
     const double sumColumnX = checked(m_setup.distance + sumColumnOffset);
@@ -134,6 +137,13 @@ std::shared_ptr<Timeline> DetectorScan::record()
                 }
             }
 
+            // The photon marker left at the detector point by the last animation step is erased after each pass's
+            // arrows at two holes, as it always was; with shorter arrows it would take most of one, so it goes once,
+            // before the first.
+            const bool markerErasedFirst = holes != 2;
+            const Segment lastMarker = marker({apertureX, Z}, {detectorX, detectorY}, q - 1);
+            if (markerErasedFirst && pathIndex == 1)
+                line(canvas, lastMarker, palette::buttonFace);
             const palette::Colour colour = palette::path(hole, holes);
             const Vector pathArrow = arrow(arrowLength, phase(baseAngle, m_setup.frequency, length));
             canvas.Line(detectorX, detectorY, detectorX + pathArrow.x, detectorY + pathArrow.y, colour);
@@ -142,8 +152,8 @@ std::shared_ptr<Timeline> DetectorScan::record()
             const double fromY = m_setup.watched ? 0 : sumY;
             canvas.Line(sumColumnX + fromX, detectorY + fromY, sumColumnX + fromX + pathArrow.x,
                         detectorY + fromY + pathArrow.y, colour);
-            // The photon marker left at the detector point by the last animation step.
-            line(canvas, marker({apertureX, Z}, {detectorX, detectorY}, q - 1), pathIndex == 1 ? palette::buttonFace : grey);
+            if (!markerErasedFirst)
+                line(canvas, lastMarker, pathIndex == 1 ? palette::buttonFace : grey);
 
             sumX = checked(sumX + pathArrow.x);
             sumY = checked(sumY + pathArrow.y);
@@ -177,6 +187,22 @@ std::shared_ptr<Timeline> DetectorScan::record()
         recording->wait(pauseCounts);
     }
     return recording;
+}
+
+// The previous run's bars, each just above where this run's bar comes, and its curve where it drew one.
+void DetectorScan::drawPrevious(FormDrawing &canvas) const
+{
+    canvas.DrawWidth(2);
+    for (size_t point = 0; point < m_previous->bars.size(); ++point) {
+        const double y = canvasBottom - bottomMargin - 10.06 - pointSpacing * double(point) - previousBarAbove;
+        canvas.Line(barX, y, barX + m_previous->bars[point], y, palette::previous);
+    }
+    canvas.DrawWidth(1);
+    std::vector<Timeline::PatternRow> rows = m_previous->pattern;
+    std::sort(rows.begin(), rows.end(), [](const auto &a, const auto &b) { return a.y < b.y; });
+    for (size_t i = 1; i < rows.size(); ++i)
+        if (rows[i].y == rows[i - 1].y + 1)
+            canvas.Line(barX + rows[i - 1].bar, rows[i - 1].y, barX + rows[i].bar, rows[i].y, palette::previous);
 }
 
 void DetectorScan::PohybHorni(const double &apertureX, const double &axisY, const double &detectorX,
@@ -213,7 +239,7 @@ Stroke holeRing(const Setup &setup, int hole, bool open)
     return ring.front();
 }
 
-std::shared_ptr<const Timeline> recordRun(const Setup &setup)
+std::shared_ptr<const Timeline> recordRun(const Setup &setup, std::optional<Timeline::Result> previous)
 {
-    return DetectorScan(setup).record();
+    return DetectorScan(setup, std::move(previous)).record();
 }

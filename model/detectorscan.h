@@ -16,8 +16,10 @@
 class DetectorScan
 {
 public:
-    explicit DetectorScan(const Setup &setup)
+    // previous: the result of the run to compare with, drawn right after the band; none draws none.
+    explicit DetectorScan(const Setup &setup, std::optional<Timeline::Result> previous = std::nullopt)
         : m_setup(setup)
+        , m_previous(std::move(previous))
     {
     }
 
@@ -43,7 +45,10 @@ private:
     // The bar a detector row at rowY would get, the open paths added as at a point.
     double barAt(double pathRun, double baseAngle, double rowY) const;
 
+    void drawPrevious(FormDrawing &canvas) const;
+
     const Setup m_setup;
+    const std::optional<Timeline::Result> m_previous;
     FormDrawing *m_canvas = nullptr; // while the run is being recorded
 };
 
@@ -51,5 +56,5 @@ private:
 // line, when open; in the line's black when covered. The two cover the same pixels.
 Stroke holeRing(const Setup &setup, int hole, bool open);
 
-// The run of a set-up, as recorded by a DetectorScan of its own.
-std::shared_ptr<const Timeline> recordRun(const Setup &setup);
+// The run of a set-up, beside the result of the run before when given, as recorded by a DetectorScan of its own.
+std::shared_ptr<const Timeline> recordRun(const Setup &setup, std::optional<Timeline::Result> previous = std::nullopt);

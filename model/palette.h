@@ -30,6 +30,7 @@ constexpr std::array<FormDrawing::Colour, 6> pathsBetween{
 constexpr FormDrawing::Colour sum = 0x0000FF00;            // green: the resultant
 constexpr FormDrawing::Colour pattern = 0x00FF0000;        // blue: the whole pattern
 constexpr FormDrawing::Colour noInterference = 0x00707070; // dark grey: the level without interference
+constexpr FormDrawing::Colour previous = 0x00CD5A6A;       // slate blue: the previous run's bars and curve
 constexpr FormDrawing::Colour photonMark = 0x000000B0;     // dark red: where a single photon landed
 constexpr FormDrawing::Colour photonTally = 0x00008CFF;    // orange: a point's share of the photons
 

@@ -21,3 +21,14 @@ bool Setup::isStartingLesson() const
     return distance == start.distance && frequency == start.frequency && spacing == start.spacing
            && holes == start.holes && openHoles() == holes && watched == start.watched;
 }
+
+bool Setup::drawsAlike(const Setup &other) const
+{
+    if (distance != other.distance || frequency != other.frequency || spacing != other.spacing || holes != other.holes
+        || watched != other.watched)
+        return false;
+    for (int hole = 1; hole <= holes; ++hole)
+        if (isOpen(hole) != other.isOpen(hole))
+            return false;
+    return true;
+}

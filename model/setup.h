@@ -25,5 +25,9 @@ struct Setup
     // The set-up's parameters, holes, covers and watching are the starting ones (the pattern and pace aside).
     bool isStartingLesson() const;
 
+    // Draws the same apparatus, paths and bars as other: all but the pattern and the pace alike. A run over the
+    // picture of a run that draws otherwise would leave what that one drew outside the band.
+    bool drawsAlike(const Setup &other) const;
+
     bool operator==(const Setup &) const = default;
 };

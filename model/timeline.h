@@ -6,6 +6,7 @@
 #include "stroke.h"
 
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 // A run as data: its set-up, every stroke it draws, in order, cut into steps at the pacing's waits, and where each detector
@@ -13,12 +14,32 @@
 class Timeline
 {
 public:
-    // A run of this set-up.
-    explicit Timeline(const Setup &setup = {})
+    // The whole pattern: the bar of a pixel row of the detector.
+    struct PatternRow
+    {
+        double y = 0;
+        double bar = 0;
+        bool operator==(const PatternRow &) const = default;
+    };
+    // What a finished run leaves to compare the next one with: its bars, its pattern (empty when it drew none) and
+    // its set-up. Values only, so that no run keeps the one before alive.
+    struct Result
+    {
+        std::vector<double> bars;
+        std::vector<PatternRow> pattern;
+        Setup setup;
+    };
+
+    // A run of this set-up, drawn beside the result of the run before when there is one to compare with.
+    explicit Timeline(const Setup &setup = {}, std::optional<Result> previous = std::nullopt)
         : m_setup(setup)
+        , m_previous(std::move(previous))
     {
     }
     const Setup &setup() const { return m_setup; }
+    const std::optional<Result> &previous() const { return m_previous; }
+    // This run's result, once recorded.
+    Result result() const { return {m_probabilities, m_pattern, m_setup}; }
 
     struct Step
     {
@@ -43,12 +64,7 @@ public:
         m_barX = barX;
         m_freeLeft = freeLeft;
     }
-    // The whole pattern: the bar of each pixel row of the detector, in the order drawn; empty when it is not drawn.
-    struct PatternRow
-    {
-        double y = 0;
-        double bar = 0;
-    };
+    // The whole pattern, each pixel row in the order drawn; empty when it is not drawn.
     void addPatternRow(double y, double bar) { m_pattern.push_back({y, bar}); }
 
     const std::vector<Stroke> &strokes() const { return m_strokes; }
@@ -71,6 +87,7 @@ public:
 
 private:
     Setup m_setup;
+    std::optional<Result> m_previous;
     std::vector<Stroke> m_strokes;
     std::vector<Step> m_steps;
     std::vector<size_t> m_pointBegins;

@@ -63,10 +63,15 @@ private Q_SLOTS:
         QTest::addColumn<int>("wait");     // the picture at this position of the run; wholeRun: after it
         QTest::addColumn<std::vector<double>>("bars"); // of the finished picture, empty when not measured
         QTest::addColumn<int>("runs"); // in a row, in one process: each leaves the same picture
+        QTest::addColumn<bool>("back"); // the position reached by a step back from the end, not by playing on
+        QTest::addColumn<std::vector<double>>("previous"); // the compared run's bars, measured; empty when not
 
         const auto row = [](const char *reference, QStringList changes = {}, bool pattern = false,
-                            int wait = wholeRun, std::vector<double> bars = {}, int runs = 1) {
-            QTest::newRow(reference) << QString::fromLatin1(reference) << changes << pattern << wait << bars << runs;
+                            int wait = wholeRun, std::vector<double> bars = {}, int runs = 1, bool back = false,
+                            std::vector<double> previous = {}) {
+            const QString tag = QString::fromLatin1(reference) + (back ? QStringLiteral(", stepped back to") : QString());
+            QTest::newRow(qPrintable(tag)) << QString::fromLatin1(reference) << changes << pattern << wait << bars << runs
+                                     << back << previous;
         };
         if (screenRatio() == 2) {
             row("finished@2x", {}, false, wholeRun, startingBars());
@@ -91,6 +96,20 @@ private Q_SLOTS:
         row("upper-hole-covered", {"cover=1"}, false, wholeRun, Phasors{.covered = {true}}.bars());
         row("watched", {"watch"}, true, wholeRun, Phasors{.watched = true}.bars());
         row("watched-three-holes-lowest-last-step", {"nPocetOtvoru=3", "watch"}, false, 81);
+        // Compared with the run before: spacing 40, then 80, with the curves; mid-run, played to and stepped back to.
+        const std::vector<double> spacing40 = Phasors{}.bars();
+        row("compared-spacing-80", {"run", "compare", "nRd=80"}, false, wholeRun, Phasors{.spacing = 80}.bars(), 1,
+            false, spacing40);
+        row("compared-spacing-80-midway", {"run", "compare", "nRd=80"}, false, 6 * stepsPerPoint + 41, {}, 1, false,
+            spacing40);
+        row("compared-spacing-80-midway", {"run", "compare", "nRd=80"}, false, 6 * stepsPerPoint + 41, {}, 1, true,
+            spacing40);
+        row("compared-spacing-80-curves", {"run", "compare", "nRd=80"}, true);
+        // After a run at the starting distance the picture is as if there had been none: nothing of the run before
+        // stays outside the band.
+        QTest::newRow("distance-50, after a run at 200") << QStringLiteral("distance-50") << QStringList{"run", "nVzdalenost=50"}
+                                                         << false << wholeRun << std::vector<double>{} << 1 << false
+                                                         << std::vector<double>{};
 #if defined(Q_OS_LINUX) // the fonts behind the controls are a Debian desktop's
         row("window", {}, false, -1);
 #endif
@@ -104,6 +123,8 @@ private Q_SLOTS:
         QFETCH(int, wait);
         QFETCH(std::vector<double>, bars);
         QFETCH(int, runs);
+        QFETCH(bool, back);
+        QFETCH(std::vector<double>, previous);
 
         ShownWindow shown(wait > 0);
         QImage actual;
@@ -114,7 +135,11 @@ private Q_SLOTS:
             shown.window->commands.pattern->setChecked(pattern);
             for (const QString &change : changes) {
                 const QString what = change.section(u'=', 0, 0), value = change.section(u'=', 1);
-                if (what == "cover")
+                if (what == "run")
+                    shown.start(), shown.window->playback().finish();
+                else if (what == "compare")
+                    shown.window->commands.compare->trigger();
+                else if (what == "cover")
                     shown.window->commands.holes->actions().at(value.toInt() - 1)->trigger();
                 else if (what == "watch")
                     shown.window->commands.watched->trigger();
@@ -124,6 +149,8 @@ private Q_SLOTS:
             for (int run = 0; run < runs; ++run)
                 shown.start();
             QVERIFY(shown.errors.empty());
+            if (back)
+                shown.window->playback().seek(shown.run().end());
             if (wait > 0)
                 shown.window->playback().seek(size_t(wait));
             actual = shown.window->canvas->image().copy();
@@ -135,6 +162,21 @@ private Q_SLOTS:
         for (size_t i = 0; i < bars.size(); ++i)
             QVERIFY2(std::fabs(measured[i] - bars[i]) <= 1,
                      qPrintable(QStringLiteral("bar %1 is %2 px, not %3").arg(i).arg(measured[i]).arg(bars[i])));
+
+        // The compared run's bars, 2 px wide, 4 px above each bar, in their own colour, to the left of anything
+        // drawn over them.
+        for (size_t i = 0; i < previous.size(); ++i) {
+            const double ratio = screenRatio();
+            const int row = int((500.94 - 40 * double(i) - 4 + 0.5) * ratio);
+            const QRgb colour = actual.pixel(int(553 * ratio), row);
+            int x = int(553 * ratio);
+            while (x < actual.width() && actual.pixel(x, row) == colour)
+                ++x;
+            const double length = x / ratio - 1 - 550;
+            if (previous[i] >= 4) // a shorter one may hide behind the base line
+                QVERIFY2(colour == qRgb(0x6A, 0x5A, 0xCD) && std::fabs(length - previous[i]) <= 1.5,
+                         qPrintable(QStringLiteral("previous bar %1 is %2 px, not %3").arg(i).arg(length).arg(previous[i])));
+        }
 
         const QString path = referenceDir + QLatin1Char('/') + reference + QStringLiteral(".png");
         if (qEnvironmentVariableIntValue("KESTROVA_UPDATE_GOLDEN")) {

@@ -207,6 +207,60 @@ private Q_SLOTS:
         QVERIFY2(description.contains(described), qPrintable(description));
     }
 
+    void comparing_data()
+    {
+        QTest::addColumn<bool>("compare");       // F6 on for the second run
+        QTest::addColumn<bool>("firstEnded");    // the first run paced and ended with End
+        QTest::addColumn<QStringList>("changes"); // between the runs: "field=text", "cover=hole" or "watch"
+        QTest::addColumn<QString>("caption");    // under the bars after the second run; "" when hidden
+        QTest::newRow("spacing 80 after 40") << true << false << QStringList{"nRd=80"} << "předtím: rozteč 40";
+        QTest::newRow("nothing changed") << true << false << QStringList{} << "předtím: stejné hodnoty";
+        QTest::newRow("a run ended with End counts") << true << true << QStringList{"nUr=0.5"} << "předtím: frekvence 1";
+        QTest::newRow("holes, covers, watching") << true << false << QStringList{"nPocetOtvoru=3", "cover=2", "watch"}
+                                                 << "předtím: otvorů 2, trasa nesledována";
+        QTest::newRow("switched off: none of it") << false << false << QStringList{"nRd=80"} << "";
+    }
+
+    // With F6 on, a run keeps the last finished run's bars beside its own and names in its caption what differed;
+    // a screen reader hears each previous bar beside the new one.
+    void comparing()
+    {
+        QFETCH(bool, compare);
+        QFETCH(bool, firstEnded);
+        QFETCH(QStringList, changes);
+        QFETCH(QString, caption);
+        ShownWindow shown(firstEnded);
+        SpomalenaAnimace &w = *shown.window;
+        shown.start();
+        if (firstEnded)
+            QTest::keyClick(&w, Qt::Key_End);
+        QVERIFY(!w.playback().running());
+        const std::vector<double> first = shown.run().probabilities();
+        for (const QString &change : changes) {
+            const QString what = change.section(u'=', 0, 0), value = change.section(u'=', 1);
+            if (what == "cover")
+                w.commands.holes->actions().at(value.toInt() - 1)->trigger();
+            else if (what == "watch")
+                w.commands.watched->trigger();
+            else
+                setFieldText(w.findChild<QLineEdit *>(what), value);
+        }
+        w.commands.compare->setChecked(compare);
+        shown.start();
+        w.playback().finish();
+        QCOMPARE(shown.run().previous().has_value(), compare);
+        QCOMPARE(w.nPredtim->isVisible(), compare);
+        if (!compare)
+            return;
+        QCOMPARE(shown.run().previous()->bars, first);
+        QCOMPARE(w.nPredtim->text(), caption);
+        QVERIFY(!w.nPredtim->geometry().intersects(w.nBezInterference->geometry()));
+        const QString description = QAccessible::queryAccessibleInterface(w.canvas)->text(QAccessible::Description);
+        QVERIFY2(description.contains(QStringLiteral("Bod 1: %1 pixel").arg(std::lround(shown.run().probabilities()[0])))
+                     && description.contains(QStringLiteral(", předtím %1 pixel").arg(std::lround(first[0]))),
+                 qPrintable(description));
+    }
+
     // The drawing's description tells the values of the drawing: a field changed does not alter it, the next run's
     // result replaces the first's, with the whole pattern's extrema where it has one. Its minima lie where the paths
     // differ by half a wavelength: 402.8 and 278.2 (computed apart).
