@@ -40,8 +40,8 @@ public:
 
 private:
     double holeY(int hole) const;
-    // The bar a detector row at rowY would get, the open paths added as at a point.
-    double barAt(double pathRun, double baseAngle, double rowY) const;
+    // The bar a detector row at rowY would get, the open paths added as at a point (pathsTo).
+    double barAt(double rowY) const;
 
     const Setup m_setup;
     FormDrawing *m_canvas = nullptr; // while the run is being recorded
