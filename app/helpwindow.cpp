@@ -7,10 +7,13 @@
 #include "playback.h"
 #include "pointpaths.h"
 #include "runwords.h"
+#include "sidewindow.h"
 
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 QString named(palette::Colour colour)
@@ -159,7 +162,7 @@ void HelpWindow::setCommands(const QList<QAction *> &commands)
 
 void HelpWindow::showText()
 {
-    const Timeline *run = m_playback.running() ? nullptr : m_playback.run();
+    const Timeline *run = m_playback.run();
     const int scrolled = m_text->verticalScrollBar()->value();
     m_text->setHtml(helpText(m_commands, run ? run->setup() : Setup{}));
     m_text->verticalScrollBar()->setValue(scrolled);
@@ -169,10 +172,5 @@ void HelpWindow::setZoom(qreal zoom)
 {
     if (zoom == m_zoom)
         return;
-    const QSize size = (QSizeF(this->size()) * (zoom / m_zoom)).toSize();
-    m_zoom = zoom;
-    QFont font = m_baseFont;
-    font.setPointSizeF(m_baseFont.pointSizeF() * zoom);
-    m_text->setFont(font);
-    resize(size);
+    followZoom(*this, *m_text, m_baseFont, std::exchange(m_zoom, zoom), zoom);
 }

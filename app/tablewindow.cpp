@@ -4,6 +4,7 @@
 
 #include "savefailure.h"
 #include "scaledlayout.h"
+#include "sidewindow.h"
 #include "spomalenaanimace.h"
 #include "tableexport.h"
 
@@ -25,6 +26,7 @@
 
 #include <algorithm>
 #include <set>
+#include <utility>
 
 TableWindow::TableWindow(SpomalenaAnimace &mainWindow)
     : QWidget(&mainWindow, Qt::Window)
@@ -127,12 +129,7 @@ void TableWindow::setZoom(qreal zoom)
 {
     if (zoom == m_zoom)
         return;
-    const QSize size = (QSizeF(this->size()) * (zoom / m_zoom)).toSize();
-    m_zoom = zoom;
-    QFont font = m_baseFont;
-    font.setPointSizeF(m_baseFont.pointSizeF() * zoom);
-    setFont(font);
-    resize(size);
+    followZoom(*this, *this, m_baseFont, std::exchange(m_zoom, zoom), zoom);
     fitColumns();
 }
 

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -135,3 +136,23 @@ inline void dropOverridingPermissions()
     syscall(SYS_capset, &header, data);
 #endif
 }
+
+// A fresh folder to save into, for failures: it holds a folder "složka" and a folder "jen-ke-čtení" without write
+// permission, which binds this process too once its overriding capabilities are dropped.
+struct SaveFolders
+{
+    QTemporaryDir folder;
+    QString readOnly = folder.filePath(QStringLiteral("jen-ke-čtení"));
+
+    SaveFolders()
+    {
+        QDir(folder.path()).mkdir(QStringLiteral("složka"));
+        QDir().mkdir(readOnly);
+        QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        dropOverridingPermissions();
+    }
+    ~SaveFolders() { QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner); }
+    // Whether this process writes into the folder without write permission all the same.
+    bool readOnlyIsWritable() const { return QFile(readOnly + QStringLiteral("/zkouška")).open(QIODevice::WriteOnly); }
+    QString path(const QString &where) const { return folder.filePath(where); }
+};

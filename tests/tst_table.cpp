@@ -370,30 +370,24 @@ private Q_SLOTS:
         QFETCH(QString, where);
         QFETCH(QString, reason);
         TableShown shown;
-        QTemporaryDir folder;
-        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("složka")));
-        const QString readOnly = folder.filePath(QStringLiteral("jen-ke-čtení"));
-        QVERIFY(QDir().mkdir(readOnly));
-        QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        dropOverridingPermissions();
-        if (where.startsWith(QStringLiteral("jen")) && QFile(readOnly + QStringLiteral("/zkouška")).open(QIODevice::WriteOnly))
+        const SaveFolders folders;
+        if (where.startsWith(QStringLiteral("jen")) && folders.readOnlyIsWritable())
             QSKIP("this process may write into a folder without write permission");
         if (where == QStringLiteral("/dev/full") && (!QFileInfo(where).isWritable() || QFileInfo(where).isFile()))
             QSKIP("no /dev/full to write to");
 
-        const QString path = where.startsWith(u'/') ? where : folder.filePath(where);
+        const QString path = where.startsWith(u'/') ? where : folders.path(where);
         QVERIFY(!shown.table->saveCsv(path, QLocale(QLocale::Czech)));
         QCOMPARE(shown.messages.texts.size(), 1);
         const QString &message = shown.messages.texts.front();
         QVERIFY2(message.contains(QStringLiteral("Tabulku se nepodařilo uložit")), qPrintable(message));
         QVERIFY2(message.contains(reason), qPrintable(message));
-        const QStringList left = QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        const QStringList left = QDir(folders.folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
         QCOMPARE(left, (QStringList{"jen-ke-čtení", "složka"}));
-        QVERIFY(QDir(readOnly).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+        QVERIFY(QDir(folders.readOnly).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
         QVERIFY(shown.table->isVisible() && shown.window->isVisible());
         shown.start(); // and the program goes on
         QCOMPARE(shown.model().rowCount(), 11);
-        QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
 
     // The table stays beside the main window where there is room, and grows with its zoom.
