@@ -23,7 +23,7 @@ class TableWindow : public QWidget
 {
 public:
     // Its size at the main window's zoom 1, in logical pixels.
-    static constexpr QSize baseSize{860, 430};
+    static constexpr QSize baseSize{860, 380};
 
     explicit TableWindow(SpomalenaAnimace &mainWindow);
 
