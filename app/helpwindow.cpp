@@ -3,9 +3,17 @@
 #include "helpwindow.h"
 
 #include "palette.h"
+#include "parameters.h"
+#include "playback.h"
+#include "pointpaths.h"
+#include "runwords.h"
+#include "sidewindow.h"
 
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 QString named(palette::Colour colour)
@@ -40,13 +48,45 @@ QString swatch(palette::Colour colour, int height = 3)
     return swatch({colour}, height);
 }
 
+// The physics for the run drawn: how far its arrows turn, its wavelength and where maxima and minima fall.
+QString physics(const Setup &drawn)
+{
+    const QLocale czech(QLocale::Czech, QLocale::Czechia);
+    const auto number = [&czech](double value) { return parameters::written(value, czech); };
+    const QString values = (drawn.isStartingLesson() ? QStringLiteral("Výchozí hodnoty: ") : QStringLiteral("Nakreslený pokus: "))
+                           + words::setupInWords(drawn, czech) + u'.';
+    QString rule = QStringLiteral("trasy k témuž bodu se liší délkou o dráhový rozdíl: je-li to celistvý násobek λ, "
+                                  "míří šipky stejně a sečtou se (maximum), je-li to lichý násobek λ/2%1, míří proti "
+                                  "sobě a vyruší se (minimum).");
+    if (drawn.frequency == 0)
+        return QStringLiteral("<p>%1</p><p>Při frekvenci 0 se šipka fáze s délkou trasy neotáčí: šipky všech tras míří "
+                              "stejně, ať jsou trasy jakkoli dlouhé, a vlnová délka je nekonečná. Při jiné frekvenci "
+                              "platí, že %2</p>")
+            .arg(values, rule.arg(QString()));
+    const double lambda = wavelength(drawn.frequency);
+    const QString perPixel = drawn.frequency == 1 ? number(interference::phaseFactor)
+                                                  : QStringLiteral("%1 × %2 = %3").arg(number(interference::phaseFactor),
+                                                        number(drawn.frequency), number(interference::phaseFactor * drawn.frequency));
+    const QString turn = drawn.frequency == 1
+        ? QStringLiteral("Na každém pixelu své délky se šipka fáze otočí o %1 radiánu").arg(perPixel)
+        : QStringLiteral("Při frekvenci %1 se šipka fáze na každém pixelu své délky otočí o %2 radiánu")
+              .arg(number(drawn.frequency), perPixel);
+    rule[0] = rule[0].toUpper();
+    return QStringLiteral("<p>%1</p><p>%2, takže celou otočku udělá na vlnové délce λ = %3 ≈ %4. %5 Pravděpodobnost "
+                          "dopadu je úměrná druhé mocnině délky součtu, ne délce samotné. Hodnoty v každém bodě ukáže "
+                          "tabulka (F5).</p>")
+        .arg(values, turn, words::wavelengthFormula(drawn.frequency, czech), words::pixels(std::lround(lambda)),
+             rule.arg(QStringLiteral(" (λ/2 ≈ %1, 3λ/2 ≈ %2, …)")
+                          .arg(words::pixels(std::lround(lambda / 2)), words::pixels(std::lround(3 * lambda / 2)))));
+}
+
 QString legendRow(const QString &sample, const QString &meaning)
 {
     return QStringLiteral("<tr>%1<td style=\"padding:4px\">%2</td></tr>").arg(sample, meaning);
 }
 }
 
-QString helpText(const QList<QAction *> &commands)
+QString helpText(const QList<QAction *> &commands, const Setup &drawn)
 {
     QString keys;
     for (const QAction *command : commands) {
@@ -94,22 +134,18 @@ QString helpText(const QList<QAction *> &commands)
            + legendRow(swatch(palette::photonTally, 1),
                        QStringLiteral("Oranžová čára pod úsečkou: podíl fotonů, které dopadly do bodu, krát součet "
                                       "všech úseček; s přibývajícími fotony se blíží délce úsečky."))
-           + QStringLiteral("</table>"
-                            "<h3>Fyzika</h3><p>Na každém pixelu své délky se šipka fáze otočí o 0,15 radiánu, takže "
-                            "celou otočku udělá na vlnové délce λ = 2π / 0,15 ≈ 42 pixelů. Obě trasy k témuž bodu "
-                            "se liší délkou o dráhový rozdíl: je-li to celý násobek λ, míří šipky stejně a sečtou se "
-                            "(maximum), je-li to polovina λ, asi 21 pixelů, míří proti sobě a vyruší se (minimum). "
-                            "Pravděpodobnost dopadu je úměrná druhé mocnině délky součtu, ne délce samotné.</p>"
-                            "<h3>Klávesy</h3><table cellspacing=2>")
+           + QStringLiteral("</table><h3>Fyzika</h3>") + physics(drawn)
+           + QStringLiteral("<h3>Klávesy</h3><table cellspacing=2>")
            + keys
            + QStringLiteral("<tr><td style=\"padding-right:16px\"><b>Esc</b></td><td>Opustit celou obrazovku</td></tr>"
                             "</table><p>Všechny příkazy nabízí i nabídka, kterou otevře pravé tlačítko myši, klávesa "
                             "Menu nebo Shift+F10.</p>");
 }
 
-HelpWindow::HelpWindow(QWidget *mainWindow)
+HelpWindow::HelpWindow(QWidget *mainWindow, const Playback &playback)
     : QWidget(mainWindow, Qt::Window)
     , m_text(new QTextBrowser(this))
+    , m_playback(playback)
 {
     setObjectName(QStringLiteral("help"));
     setWindowTitle(QStringLiteral("Nápověda – Kestrova"));
@@ -120,21 +156,26 @@ HelpWindow::HelpWindow(QWidget *mainWindow)
     m_text->setOpenLinks(false);
     m_baseFont = m_text->font();
     resize(baseSize);
+    connect(&m_playback, &Playback::ended, this, &HelpWindow::showText);
 }
 
 void HelpWindow::setCommands(const QList<QAction *> &commands)
 {
-    m_text->setHtml(helpText(commands));
+    m_commands = commands;
+    showText();
+}
+
+void HelpWindow::showText()
+{
+    const Timeline *run = m_playback.run();
+    const int scrolled = m_text->verticalScrollBar()->value();
+    m_text->setHtml(helpText(m_commands, run ? run->setup() : Setup{}));
+    m_text->verticalScrollBar()->setValue(scrolled);
 }
 
 void HelpWindow::setZoom(qreal zoom)
 {
     if (zoom == m_zoom)
         return;
-    const QSize size = (QSizeF(this->size()) * (zoom / m_zoom)).toSize();
-    m_zoom = zoom;
-    QFont font = m_baseFont;
-    font.setPointSizeF(m_baseFont.pointSizeF() * zoom);
-    m_text->setFont(font);
-    resize(size);
+    followZoom(*this, *m_text, m_baseFont, std::exchange(m_zoom, zoom), zoom);
 }

@@ -2,21 +2,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "setup.h"
+
 #include <QAction>
 #include <QList>
 #include <QWidget>
 
+class Playback;
 class QTextBrowser;
 
-// Help in Czech, a small window of its own beside the main one: a legend of the picture, the physics in three
-// sentences, and every key of the program, taken from the commands it is given.
+// Help in Czech, a small window of its own beside the main one: a legend of the picture, the physics of the run
+// drawn last (its values and wavelength; anew when a run ends), and every key of the program, taken from the commands
+// it is given.
 class HelpWindow : public QWidget
 {
 public:
     // Its size at the main window's zoom 1, in logical pixels.
     static constexpr QSize baseSize{560, 600};
 
-    explicit HelpWindow(QWidget *mainWindow);
+    HelpWindow(QWidget *mainWindow, const Playback &playback);
 
     // Shows the keys of these commands; an action's text is "name\tkeys", and those without keys are left out.
     void setCommands(const QList<QAction *> &commands);
@@ -24,10 +28,14 @@ public:
     void setZoom(qreal zoom);
 
 private:
+    void showText();
+
     QTextBrowser *m_text;
+    const Playback &m_playback;
+    QList<QAction *> m_commands;
     QFont m_baseFont;
     qreal m_zoom = 1;
 };
 
-// The help's text, as HTML.
-QString helpText(const QList<QAction *> &commands);
+// The help's text, as HTML, for the set-up drawn (the starting one before any run); its numbers in Czech notation.
+QString helpText(const QList<QAction *> &commands, const Setup &drawn = {});

@@ -3,6 +3,7 @@
 #include "parameterfields.h"
 
 #include "fields.h"
+#include "runwords.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -11,13 +12,6 @@
 #include <algorithm>
 
 namespace {
-// "1 otvor", "3 otvory", "5 otvorů".
-QString holesInWords(int holes)
-{
-    const char *noun = holes == 1 ? "otvor" : holes >= 2 && holes <= 4 ? "otvory" : "otvorů";
-    return QString::number(holes) + u' ' + QString::fromUtf8(noun);
-}
-
 void warn(QWidget *window, const QString &message)
 {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Chybný parametr"), message, QMessageBox::Ok, window);
@@ -132,7 +126,7 @@ QString ParameterFields::inWords() const
             values << field.parameter->name.toString().toLower() + u' ' + field.box->text().trimmed();
     QString words = QStringLiteral("Parametry: ") + values.join(QStringLiteral(", ")) + u'.';
     if (m_holes != parameters::holes.start)
-        words += QStringLiteral(" Clona má %1.").arg(holesInWords(m_holes));
+        words += QStringLiteral(" Clona má %1.").arg(words::holesInWords(m_holes));
     QStringList covered;
     for (int hole = 1; hole <= m_holes; ++hole)
         if (!isOpen(hole))

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runwords.h"
 
+#include "interference.h"
 #include "parameters.h"
 #include "timeline.h"
 
@@ -11,12 +12,6 @@
 #include <cmath>
 
 namespace {
-QString pixels(long length)
-{
-    const char *noun = length == 1 ? "pixel" : length >= 2 && length <= 4 ? "pixely" : "pixelů";
-    return QString::number(length) + u' ' + QString::fromUtf8(noun);
-}
-
 // "5", "3 a 7", "1, 6 a 11": point numbers counted from 1.
 QString pointList(const std::vector<size_t> &points)
 {
@@ -141,7 +136,7 @@ QString height(double y, double axisY)
     const long away = std::lround(std::fabs(axisY - y));
     if (away == 0)
         return QStringLiteral("na ose");
-    return pixels(away) + (y < axisY ? QStringLiteral(" nad osou") : QStringLiteral(" pod osou"));
+    return words::pixels(away) + (y < axisY ? QStringLiteral(" nad osou") : QStringLiteral(" pod osou"));
 }
 
 QString heights(const std::vector<double> &ys, double axisY)
@@ -248,6 +243,45 @@ QString pausedInWords(const Timeline &run, size_t position)
     return QStringLiteral("Animace pozastavena %1. Pokračovat: mezerník nebo Enter. Šipka vpravo a vlevo o krok "
                           "vpřed a zpět, Page Down a Page Up na konec a na začátek bodu, Home na začátek, End na konec.")
         .arg(where);
+}
+
+QString pixels(long length)
+{
+    const char *noun = length == 1 ? "pixel" : length >= 2 && length <= 4 ? "pixely" : "pixelů";
+    return QString::number(length) + u' ' + QString::fromUtf8(noun);
+}
+
+QString holesInWords(int holes)
+{
+    const char *noun = holes == 1 ? "otvor" : holes >= 2 && holes <= 4 ? "otvory" : "otvorů";
+    return QString::number(holes) + u' ' + QString::fromUtf8(noun);
+}
+
+QString setupInWords(const Setup &setup, const QLocale &notation)
+{
+    using parameters::written;
+    QString words = QStringLiteral("vzdálenost clony %1 px, frekvence fotonů %2, rozteč děr %3 px, %4")
+                        .arg(written(setup.distance, notation), written(setup.frequency, notation),
+                             written(setup.spacing, notation), holesInWords(setup.holes));
+    QStringList covered;
+    for (int hole = 1; hole <= setup.holes; ++hole)
+        if (!setup.isOpen(hole))
+            covered << QString::number(hole);
+    if (!covered.isEmpty())
+        words += (covered.size() == 1 ? QStringLiteral(" (zakrytý %1 shora)") : QStringLiteral(" (zakryté %1 shora)"))
+                     .arg(covered.join(QStringLiteral(", ")));
+    if (setup.watched)
+        words += QStringLiteral(", trasa fotonu sledována");
+    return words;
+}
+
+QString wavelengthFormula(double frequency, const QLocale &notation)
+{
+    if (frequency == 0)
+        return {};
+    const QString factor = parameters::written(interference::phaseFactor, notation);
+    return frequency == 1 ? QStringLiteral("2π / %1").arg(factor)
+                          : QStringLiteral("2π / (%1 × %2)").arg(factor, parameters::written(frequency, notation));
 }
 
 } // namespace words

@@ -4,6 +4,7 @@
 
 #include "timeline.h"
 
+#include <QLocale>
 #include <QString>
 
 #include <vector>
@@ -33,5 +34,19 @@ QString stepInWords(const Timeline &run, size_t position);
 
 // That the run is paused, where, and the keys that go on.
 QString pausedInWords(const Timeline &run, size_t position);
+
+// "1 pixel", "3 pixely", "42 pixelů".
+QString pixels(long length);
+
+// "1 otvor", "3 otvory", "5 otvorů".
+QString holesInWords(int holes);
+
+// A run's set-up in one Czech clause, its numbers in the notation: the parameters, the holes, those covered (counted
+// from the top) and whether the path is watched. For the table's line and the help.
+QString setupInWords(const Setup &setup, const QLocale &notation);
+
+// How the wavelength follows from the frequency, "2π / 0,15" at frequency 1, "2π / (0,15 × 0,5)" otherwise; empty at
+// frequency 0, where the arrows do not turn.
+QString wavelengthFormula(double frequency, const QLocale &notation);
 
 } // namespace words

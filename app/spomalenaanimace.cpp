@@ -12,7 +12,9 @@
 #include "parameterfields.h"
 #include "runtimeerror.h"
 #include "runwords.h"
+#include "savefailure.h"
 #include "scaledlayout.h"
+#include "tablewindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -452,6 +454,12 @@ void SpomalenaAnimace::createCommands()
     commands.photons = addCommand(QStringLiteral("Fotony"), QStringLiteral("F4"), {Qt::Key_F4});
     commands.photons->setCheckable(true);
     connect(commands.photons, &QAction::triggered, this, &SpomalenaAnimace::firePhotons);
+    commands.table = addCommand(QStringLiteral("Tabulka"), QStringLiteral("F5"), {Qt::Key_F5});
+    connect(commands.table, &QAction::triggered, this, [this] {
+        if (!m_table)
+            m_table = new TableWindow(*this);
+        m_table->showBeside();
+    });
     separator();
     commands.copy = addCommand(QStringLiteral("Kopírovat obrázek"), QStringLiteral("Ctrl+C"), {QKeySequence::Copy});
     connect(commands.copy, &QAction::triggered, this, [this] { QGuiApplication::clipboard()->setImage(picture()); });
@@ -608,7 +616,7 @@ void SpomalenaAnimace::showHelp()
     m_playback->pause();
     const bool first = !m_help;
     if (first)
-        m_help = new HelpWindow(this);
+        m_help = new HelpWindow(this, *m_playback);
     m_help->setCommands(actions());
     m_help->setZoom(m_layout->scale());
     if (first) { // beside the window where the screen has room, else over its right part
@@ -652,20 +660,7 @@ bool SpomalenaAnimace::savePicture(const QString &fileName)
     QImageWriter writer(&file, "png");
     if (file.open(QIODevice::WriteOnly) && writer.write(picture()) && file.commit())
         return true;
-    const QFileInfo folder(QFileInfo(fileName).absolutePath());
-    QString why;
-    if (!folder.isDir())
-        why = QStringLiteral("Složka %1 neexistuje.").arg(QDir::toNativeSeparators(folder.filePath()));
-    else if (QFileInfo(fileName).isDir())
-        why = QStringLiteral("Tento název už je složka. Zvolte jméno souboru.");
-    else if (file.error() == QFileDevice::WriteError || file.error() == QFileDevice::ResourceError
-             || writer.error() == QImageWriter::DeviceError)
-        why = QStringLiteral("Zápis se nezdařil; na disku možná není dost místa.");
-    else if (!folder.isWritable() || file.errorString().contains(QLatin1String("ermission")))
-        why = QStringLiteral("Do složky %1 nemáte právo zapisovat. Zvolte jinou, například svou složku Obrázky.")
-                  .arg(QDir::toNativeSeparators(folder.filePath()));
-    else
-        why = QStringLiteral("Soubor s tímto jménem nelze vytvořit. Zvolte jiné jméno nebo jinou složku.");
+    const QString why = whyNotSaved(fileName, file, writer.error() == QImageWriter::DeviceError, QStringLiteral("Obrázky"));
     QMessageBox::warning(this, QStringLiteral("Obrázek nebyl uložen"),
                          QStringLiteral("Obrázek se nepodařilo uložit do souboru „%1“.\n\n%2")
                              .arg(QDir::toNativeSeparators(fileName), why));

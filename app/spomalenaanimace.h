@@ -17,6 +17,7 @@ class Canvas;
 class HelpWindow;
 class ParameterFields;
 class ScaledLayout;
+class TableWindow;
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -92,6 +93,7 @@ public:
         QAction *watched = nullptr;        // F7, on or off: the runs that follow watch the photon's path
         QAction *compare = nullptr;        // F6, on or off: the runs that follow show the previous finished run's
         QAction *photons = nullptr;        // F4, on or off: single photons after a run
+        QAction *table = nullptr;          // F5: the last run's values in a table, in a window beside
         QAction *copy = nullptr;           // Ctrl+C: picture() to the clipboard
         QAction *save = nullptr;           // Ctrl+S: picture() to a PNG file the teacher names
         QAction *fullScreen = nullptr;  // F11
@@ -179,6 +181,7 @@ private:
     std::unique_ptr<ParameterFields> m_parameters;
     std::unique_ptr<ScaledLayout> m_layout;
     HelpWindow *m_help = nullptr; // made when first shown
+    TableWindow *m_table = nullptr; // made when first shown
     // Where the holes' covers now differ from the last run's drawing: its hole rings in the other colour.
     std::vector<Stroke> m_holeMarks;
     void showHoleCovers();

@@ -5,7 +5,7 @@
 // of drawing the picture anew when the window grows to 1.8 times its size (a full-HD projector), and how soon a
 // closed window ends the program.
 // With --zoomed, for a real X server: the processor share of a paced run at 1:1 and at 1.8 and of a paused one, and
-// how long a step forward and back take to reach the screen at 1.8.
+// how long a step forward and back take to reach the screen at 1.8; photons landing, also with the table open.
 #include "canvas.h"
 #include "fields.h"
 #include "parameters.h"
@@ -266,6 +266,8 @@ int main(int argc, char *argv[])
         bench.playback.finish();
         setFieldNumber(bench.window.nPocetOtvoru, 2);
         print(("cpu_share_photons_s1_8_" + platform).constData(), bench.photonsCpuShare());
+        bench.window.commands.table->trigger(); // the table beside, following the hits
+        print(("cpu_share_photons_table_s1_8_" + platform).constData(), bench.photonsCpuShare());
         return 0;
     }
 

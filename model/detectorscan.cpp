@@ -5,6 +5,7 @@
 #include "apparatus.h"
 #include "interference.h"
 #include "palette.h"
+#include "pointpaths.h"
 #include "runtimeerror.h"
 
 #include <QScopeGuard>
@@ -36,22 +37,12 @@ void drawHole(FormDrawing &canvas, double y, bool open)
 
 double DetectorScan::holeY(int hole) const
 {
-    return checked(axisY + holeOffset(hole, m_setup.holes, m_setup.spacing));
+    return ::holeY(m_setup, hole);
 }
 
-double DetectorScan::barAt(double pathRun, double baseAngle, double rowY) const
+double DetectorScan::barAt(double rowY) const
 {
-    const double arrowLength = arrowLengthFor(m_setup.holes);
-    Vector sum;
-    double watchedBar = 0;
-    for (int hole = m_setup.holes; hole >= 1; --hole) {
-        if (!m_setup.isOpen(hole))
-            continue;
-        const Vector pathArrow = arrow(arrowLength, phase(baseAngle, m_setup.frequency, pathLength(pathRun, holeY(hole), rowY)));
-        sum = {checked(sum.x + pathArrow.x), checked(sum.y + pathArrow.y)};
-        watchedBar = checked(watchedBar + probability(pathArrow.x, pathArrow.y));
-    }
-    return m_setup.watched ? watchedBar : probability(sum.x, sum.y);
+    return pathsTo(m_setup, rowY).bar(m_setup.watched);
 }
 
 std::shared_ptr<Timeline> DetectorScan::record()
@@ -170,14 +161,12 @@ std::shared_ptr<Timeline> DetectorScan::record()
         recording->addProbability(detectorY, bar);
         if (m_setup.pattern) {
             // The whole pattern, every pixel row from this point halfway to its neighbours, joined to the row below.
-            const double pathRun = checked(sumColumnX - detectorX);
             const double last = std::min(lineBottom, std::floor(detectorY + pointSpacing / 2));
             for (double rowY = std::max(lineTop, std::ceil(detectorY - pointSpacing / 2)); rowY <= last; ++rowY) {
-                const double rowBar = barAt(pathRun, baseAngle, rowY);
+                const double rowBar = barAt(rowY);
                 recording->addPatternRow(rowY, rowBar);
                 if (rowY < lineBottom)
-                    canvas.Line(barX + rowBar, rowY, barX + barAt(pathRun, baseAngle, rowY + 1), rowY + 1,
-                                palette::pattern);
+                    canvas.Line(barX + rowBar, rowY, barX + barAt(rowY + 1), rowY + 1, palette::pattern);
             }
         }
         canvas.DrawWidth(3);

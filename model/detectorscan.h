@@ -42,8 +42,8 @@ public:
 
 private:
     double holeY(int hole) const;
-    // The bar a detector row at rowY would get, the open paths added as at a point.
-    double barAt(double pathRun, double baseAngle, double rowY) const;
+    // The bar a detector row at rowY would get, the open paths added as at a point (pathsTo).
+    double barAt(double rowY) const;
 
     void drawPrevious(FormDrawing &canvas) const;
 

@@ -11,8 +11,15 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#ifdef Q_OS_LINUX
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
 
 #include <cmath>
 #include <functional>
@@ -113,3 +120,39 @@ inline std::vector<double> startingBars()
         qFatal("%s holds %zu bars, not 11", KESTROVA_BARS, bars.size());
     return bars;
 }
+
+// Root writes anywhere; without these capabilities a folder's permissions bind the test as they bind a teacher.
+inline void dropOverridingPermissions()
+{
+#ifdef Q_OS_LINUX
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[_LINUX_CAPABILITY_U32S_3]{};
+    if (syscall(SYS_capget, &header, data) != 0)
+        return;
+    for (const int capability : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER}) {
+        data[capability / 32].effective &= ~(1u << (capability % 32));
+        data[capability / 32].permitted &= ~(1u << (capability % 32));
+    }
+    syscall(SYS_capset, &header, data);
+#endif
+}
+
+// A fresh folder to save into, for failures: it holds a folder "složka" and a folder "jen-ke-čtení" without write
+// permission, which binds this process too once its overriding capabilities are dropped.
+struct SaveFolders
+{
+    QTemporaryDir folder;
+    QString readOnly = folder.filePath(QStringLiteral("jen-ke-čtení"));
+
+    SaveFolders()
+    {
+        QDir(folder.path()).mkdir(QStringLiteral("složka"));
+        QDir().mkdir(readOnly);
+        QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        dropOverridingPermissions();
+    }
+    ~SaveFolders() { QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner); }
+    // Whether this process writes into the folder without write permission all the same.
+    bool readOnlyIsWritable() const { return QFile(readOnly + QStringLiteral("/zkouška")).open(QIODevice::WriteOnly); }
+    QString path(const QString &where) const { return folder.filePath(where); }
+};

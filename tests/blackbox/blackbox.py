@@ -182,6 +182,11 @@ def clipboard_image():
     return png_image(png) if png else None
 
 
+def clipboard_text():
+    """The text on the clipboard, or None while there is none."""
+    return run("xclip", "-o", "-selection", "clipboard", check=False, text=True) or None
+
+
 def wait_for(what, condition, bound=BOUND, step=0.05):
     """Polls until condition() gives something truthy and returns it; fails after bound seconds."""
     deadline = time.monotonic() + bound
@@ -650,6 +655,30 @@ class BlackBox(ProgramTest):
         landed = wait_for("marks of photons", lambda: program.screenshot_when(lambda shot: len(shot.photon_marks()) >= 10))
         self.assertTrue(all(420 < x < BAR_X for x, _ in landed.photon_marks()), "a mark outside the free strip")
         program.key("F4")
+        self.end()
+
+
+    def test_10_f5_shows_the_table_whose_copy_holds_the_bars_drawn(self):
+        if LAUNCHER:
+            self.skipTest("Windows has a clipboard of its own")
+        program = self.program
+        final = program.whole_run("space")
+        self.assert_bars(final)
+        program.key("F5")
+        found = wait_for("the table's window", lambda: run("xdotool", "search", "--onlyvisible", "--name", "^Tabulka",
+                                                           check=False, text=True).split())
+        xdotool("windowfocus", "--sync", found[0])
+        program.key("ctrl+c")  # in the table, with nothing selected: all of it
+        lines = wait_for("the table on the clipboard", clipboard_text).splitlines()
+        self.assertEqual(len(lines), 12, lines)
+        titles = lines[0].split("\t")
+        self.assertEqual(titles[0], "Bod")
+        bar = titles.index("Úsečka (px)")
+        for point, (line, drawn) in enumerate(zip(lines[1:], final.bars())):
+            cells = line.split("\t")
+            self.assertEqual(cells[0], str(point + 1))
+            self.assertLessEqual(abs(float(cells[bar]) - drawn), BAR_TOLERANCE,
+                                 f"point {point + 1}: {cells[bar]} in the table, {drawn} px drawn")
         self.end()
 
 
