@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "palette.h"
+
 #include <QAction>
 #include <QList>
 #include <QWidget>
@@ -18,8 +20,9 @@ public:
 
     explicit HelpWindow(QWidget *mainWindow);
 
-    // Shows the keys of these commands; an action's text is "name\tkeys", and those without keys are left out.
-    void setCommands(const QList<QAction *> &commands);
+    // Shows the keys of these commands; an action's text is "name\tkeys", and those without keys are left out. The
+    // legend shows the palette given.
+    void setCommands(const QList<QAction *> &commands, const palette::Colours &colours = palette::standard);
     // As large as the main window's content, zoom times the size at 1.
     void setZoom(qreal zoom);
 
@@ -29,5 +32,5 @@ private:
     qreal m_zoom = 1;
 };
 
-// The help's text, as HTML.
-QString helpText(const QList<QAction *> &commands);
+// The help's text, as HTML, its legend in the palette given.
+QString helpText(const QList<QAction *> &commands, const palette::Colours &colours = palette::standard);
