@@ -35,10 +35,10 @@ QString swatch(std::initializer_list<palette::Colour> colours, int height = 3)
         .arg(named(palette::grey), strokes);
 }
 
-QString betweenNames()
+QString betweenNames(const palette::Colours &colours)
 {
     QStringList names;
-    for (const char *name : palette::pathsBetweenNames)
+    for (const char *name : colours.pathsBetweenNames)
         names << QString::fromUtf8(name);
     return names.join(QStringLiteral(", "));
 }
@@ -86,7 +86,7 @@ QString legendRow(const QString &sample, const QString &meaning)
 }
 }
 
-QString helpText(const QList<QAction *> &commands, const Setup &drawn)
+QString helpText(const QList<QAction *> &commands, const Setup &drawn, const palette::Colours &colours)
 {
     QString keys;
     for (const QAction *command : commands) {
@@ -96,42 +96,42 @@ QString helpText(const QList<QAction *> &commands, const Setup &drawn)
                         .arg(parts[1].toHtmlEscaped(), parts[0].toHtmlEscaped());
     }
     return QStringLiteral("<h3>Co je na obrázku</h3><table cellspacing=0>")
-           + legendRow(swatch(palette::topPath), QStringLiteral("Horní trasa fotonu (horním otvorem) a její šipka fáze."))
-           + legendRow(swatch(palette::bottomPath), QStringLiteral("Dolní trasa fotonu (dolním otvorem) a její šipka fáze."))
-           + legendRow(swatch({palette::pathsBetween[0], palette::pathsBetween[1], palette::pathsBetween[2],
-                               palette::pathsBetween[3], palette::pathsBetween[4], palette::pathsBetween[5]}),
+           + legendRow(swatch(colours.topPath), QStringLiteral("Horní trasa fotonu (horním otvorem) a její šipka fáze."))
+           + legendRow(swatch(colours.bottomPath), QStringLiteral("Dolní trasa fotonu (dolním otvorem) a její šipka fáze."))
+           + legendRow(swatch({colours.pathsBetween[0], colours.pathsBetween[1], colours.pathsBetween[2],
+                               colours.pathsBetween[3], colours.pathsBetween[4], colours.pathsBetween[5]}),
                        QStringLiteral("Má-li clona víc než dva otvory (pole „Počet otvorů“, F2): trasy otvory mezi "
                                       "horním a dolním, shora %1. Šipka každé trasy má délku 40 / N pixelů, kde N je "
                                       "počet všech otvorů, u dvou tedy 20.")
-                           .arg(betweenNames()))
-           + legendRow(swatch(palette::topPath, 6),
+                           .arg(betweenNames(colours)))
+           + legendRow(swatch(colours.topPath, 6),
                        QStringLiteral("Černý kroužek na cloně: zakrytý otvor. Otvor zakryje a znovu otevře nabídka "
                                       "„Otvory“ nebo klepnutí na otvor v kresbě; poslední otevřený zakrýt nelze."))
-           + legendRow(swatch(palette::sum),
+           + legendRow(swatch(colours.sum),
                        QStringLiteral("Součet obou šipek (při více otvorech šipek všech otevřených tras). Šipka "
                                       "začíná v bodě detektoru (ve sloupci součtu) a její hrot je volný konec, který "
                                       "se s délkou trasy otáčí. Ve sloupci součtu začíná každá další šipka na hrotu "
                                       "předchozí a zelená vede od začátku první k hrotu poslední."))
-           + legendRow(swatch(palette::topPath, 5),
+           + legendRow(swatch(colours.topPath, 5),
                        QStringLiteral("Vodorovná úsečka vpravo: její délka je 0,1 × |součet|² pixelů a je "
                                       "<b>úměrná</b> pravděpodobnosti, že foton dopadne do tohoto bodu detektoru."))
-           + legendRow(swatch(palette::pattern, 1),
+           + legendRow(swatch(colours.pattern, 1),
                        QStringLiteral("Modrá křivka (Průběh, F3): úsečka, kterou by dostal každý řádek detektoru, "
                                       "tedy celý interferenční obrazec."))
-           + legendRow(swatch(palette::noInterference, 1),
+           + legendRow(swatch(colours.noInterference, 1),
                        QStringLiteral("Šedá svislá čára „bez interference“: úsečka, kdyby se místo šipek "
                                       "sčítaly pravděpodobnosti tras; u dvou otvorů 80 pixelů, 0,1 × (20² + 20²)."))
-           + legendRow(swatch({palette::topPath, palette::bottomPath}),
+           + legendRow(swatch({colours.topPath, colours.bottomPath}),
                        QStringLiteral("Sledovat trasu fotonu (F7): detektor u otvorů prozradí, kudy foton letěl. "
                                       "Šipky se pak nesčítají: ve sloupci součtu vychází každá z bodu sloupce, "
                                       "zelený součet chybí a úsečka je součtem pravděpodobností tras. Obrazec zmizí."))
-           + legendRow(swatch(palette::previous, 2),
+           + legendRow(swatch(colours.previous, 2),
                        QStringLiteral("Porovnat s předchozím (F6): tenčí úsečky těsně nad úsečkami jsou úsečky "
                                       "předchozího doběhlého běhu, v téže barvě i jeho křivka; popisek pod úsečkami "
                                       "říká, čím se předchozí běh lišil."))
-           + legendRow(swatch(palette::photonMark, 3),
+           + legendRow(swatch(colours.photonMark, 3),
                        QStringLiteral("Červené značky (Fotony, F4): dopady jednotlivých fotonů u bodů detektoru."))
-           + legendRow(swatch(palette::photonTally, 1),
+           + legendRow(swatch(colours.photonTally, 1),
                        QStringLiteral("Oranžová čára pod úsečkou: podíl fotonů, které dopadly do bodu, krát součet "
                                       "všech úseček; s přibývajícími fotony se blíží délce úsečky."))
            + QStringLiteral("</table><h3>Fyzika</h3>") + physics(drawn)
@@ -159,9 +159,10 @@ HelpWindow::HelpWindow(QWidget *mainWindow, const Playback &playback)
     connect(&m_playback, &Playback::ended, this, &HelpWindow::showText);
 }
 
-void HelpWindow::setCommands(const QList<QAction *> &commands)
+void HelpWindow::setCommands(const QList<QAction *> &commands, const palette::Colours &colours)
 {
     m_commands = commands;
+    m_colours = &colours;
     showText();
 }
 
@@ -169,7 +170,7 @@ void HelpWindow::showText()
 {
     const Timeline *run = m_playback.run();
     const int scrolled = m_text->verticalScrollBar()->value();
-    m_text->setHtml(helpText(m_commands, run ? run->setup() : Setup{}));
+    m_text->setHtml(helpText(m_commands, run ? run->setup() : Setup{}, *m_colours));
     m_text->verticalScrollBar()->setValue(scrolled);
 }
 

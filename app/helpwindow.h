@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "palette.h"
 #include "setup.h"
 
 #include <QAction>
@@ -22,8 +23,9 @@ public:
 
     HelpWindow(QWidget *mainWindow, const Playback &playback);
 
-    // Shows the keys of these commands; an action's text is "name\tkeys", and those without keys are left out.
-    void setCommands(const QList<QAction *> &commands);
+    // Shows the keys of these commands; an action's text is "name\tkeys", and those without keys are left out. The
+    // legend shows the palette given.
+    void setCommands(const QList<QAction *> &commands, const palette::Colours &colours = palette::standard);
     // As large as the main window's content, zoom times the size at 1.
     void setZoom(qreal zoom);
 
@@ -33,9 +35,11 @@ private:
     QTextBrowser *m_text;
     const Playback &m_playback;
     QList<QAction *> m_commands;
+    const palette::Colours *m_colours = &palette::standard;
     QFont m_baseFont;
     qreal m_zoom = 1;
 };
 
-// The help's text, as HTML, for the set-up drawn (the starting one before any run); its numbers in Czech notation.
-QString helpText(const QList<QAction *> &commands, const Setup &drawn = {});
+// The help's text, as HTML, for the set-up drawn (the starting one before any run), its legend in the palette given.
+QString helpText(const QList<QAction *> &commands, const Setup &drawn = {},
+                 const palette::Colours &colours = palette::standard);

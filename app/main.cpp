@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Kestrova developers <vyvojari@kestrova.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "appicon.h"
+#include "commandline.h"
 #include "spomalenaanimace.h"
 #include "startup.h"
 
@@ -45,6 +46,15 @@ void endWhenNoPlatform(QtMsgType type, const QMessageLogContext &context, const 
 
 int main(int argc, char *argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine line = CommandLine::parse(arguments);
+    std::fputs(line.output.toLocal8Bit().constData(), stdout);
+    std::fputs(line.error.toLocal8Bit().constData(), stderr);
+    if (!line.run)
+        return line.exitStatus;
+
     if (displayMissing()) {
         std::fputs("kestrova: není k dispozici žádný displej (DISPLAY ani WAYLAND_DISPLAY nejsou nastaveny).\n"
                    "kestrova: no display available (neither DISPLAY nor WAYLAND_DISPLAY is set).\n",
@@ -59,5 +69,10 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(kestrovaIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("cz.kestrova.Kestrova")); // the menu entry, for Wayland
 
-    return runMainWindow([] { return std::make_unique<SpomalenaAnimace>(); });
+    return runMainWindow([&line] {
+        auto window = std::make_unique<SpomalenaAnimace>();
+        if (line.fullScreen)
+            window->setWindowState(window->windowState() | Qt::WindowFullScreen);
+        return window;
+    });
 }

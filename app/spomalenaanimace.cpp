@@ -14,7 +14,9 @@
 #include "runwords.h"
 #include "savefailure.h"
 #include "scaledlayout.h"
+#include "settings.h"
 #include "tablewindow.h"
+#include "windowmemory.h"
 
 #include <QAction>
 #include <QApplication>
@@ -168,6 +170,7 @@ SpomalenaAnimace::SpomalenaAnimace(QWidget *parent)
         cmdStart->setAccessibleDescription(words::stepInWords(*m_playback->run(), position));
     });
     createCommands();
+    m_memory = new WindowMemory(*this);
 
     describeForAssistiveTechnology();
     pressButtonsWithEnter();
@@ -460,6 +463,9 @@ void SpomalenaAnimace::createCommands()
             m_table = new TableWindow(*this);
         m_table->showBeside();
     });
+    commands.brightRoom = addCommand(QStringLiteral("Kontrastní barvy"), QStringLiteral("F8"), {Qt::Key_F8});
+    commands.brightRoom->setCheckable(true);
+    connect(commands.brightRoom, &QAction::toggled, this, &SpomalenaAnimace::showColours);
     separator();
     commands.copy = addCommand(QStringLiteral("Kopírovat obrázek"), QStringLiteral("Ctrl+C"), {QKeySequence::Copy});
     connect(commands.copy, &QAction::triggered, this, [this] { QGuiApplication::clipboard()->setImage(picture()); });
@@ -471,6 +477,8 @@ void SpomalenaAnimace::createCommands()
     connect(commands.fullScreen, &QAction::triggered, this, [this] { m_layout->toggleFullScreen(); });
     commands.help = addCommand(QStringLiteral("Nápověda"), QStringLiteral("F1"), {Qt::Key_F1});
     connect(commands.help, &QAction::triggered, this, &SpomalenaAnimace::showHelp);
+    commands.resetSettings = addCommand(QStringLiteral("Obnovit výchozí nastavení"), {}, {});
+    connect(commands.resetSettings, &QAction::triggered, this, [this] { m_memory->reset(); });
     separator();
     commands.quit = addCommand(QStringLiteral("Ukončit program"), {}, {});
     connect(commands.quit, &QAction::triggered, cmdKonec, &QPushButton::click);
@@ -617,7 +625,7 @@ void SpomalenaAnimace::showHelp()
     const bool first = !m_help;
     if (first)
         m_help = new HelpWindow(this, *m_playback);
-    m_help->setCommands(actions());
+    m_help->setCommands(actions(), colours());
     m_help->setZoom(m_layout->scale());
     if (first) { // beside the window where the screen has room, else over its right part
         const QRect screen = this->screen()->availableGeometry();
@@ -628,6 +636,19 @@ void SpomalenaAnimace::showHelp()
     m_help->show();
     m_help->raise();
     m_help->activateWindow();
+}
+
+const palette::Colours &SpomalenaAnimace::colours() const
+{
+    return commands.brightRoom->isChecked() ? palette::brightRoom : palette::standard;
+}
+
+// What is shown, and the runs that follow, in the palette now chosen; the help's legend with them.
+void SpomalenaAnimace::showColours()
+{
+    canvas->setColourMap(commands.brightRoom->isChecked() ? ColourMap::brightRoom() : ColourMap());
+    if (m_help)
+        m_help->setCommands(actions(), colours());
 }
 
 void SpomalenaAnimace::resizeEvent(QResizeEvent *event)
@@ -670,7 +691,9 @@ bool SpomalenaAnimace::savePicture(const QString &fileName)
 void SpomalenaAnimace::savePictureAs()
 {
     m_playback->pause();
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    QString folder = settings::lastFolder();
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QDir::homePath();
     const QString suggested = QStringLiteral("kestrova-%1.png").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmm")));
@@ -692,8 +715,10 @@ void SpomalenaAnimace::savePictureAs()
                                      QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
                    != QMessageBox::Yes)
             continue;
-        if (savePicture(fileName))
+        if (savePicture(fileName)) {
+            settings::rememberFolderOf(fileName);
             return;
+        }
     }
 }
 

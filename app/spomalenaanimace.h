@@ -3,6 +3,7 @@
 #pragma once
 
 #include "detectorscan.h"
+#include "palette.h"
 #include "pacer.h"
 #include "photons.h"
 #include "playback.h"
@@ -18,6 +19,7 @@ class HelpWindow;
 class ParameterFields;
 class ScaledLayout;
 class TableWindow;
+class WindowMemory;
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -94,10 +96,12 @@ public:
         QAction *compare = nullptr;        // F6, on or off: the runs that follow show the previous finished run's
         QAction *photons = nullptr;        // F4, on or off: single photons after a run
         QAction *table = nullptr;          // F5: the last run's values in a table, in a window beside
+        QAction *brightRoom = nullptr;     // F8, on or off: "Kontrastní barvy", the picture in palette::brightRoom
         QAction *copy = nullptr;           // Ctrl+C: picture() to the clipboard
         QAction *save = nullptr;           // Ctrl+S: picture() to a PNG file the teacher names
         QAction *fullScreen = nullptr;  // F11
         QAction *help = nullptr;        // F1
+        QAction *resetSettings = nullptr; // "Obnovit výchozí nastavení": what is remembered, as at the first start
         QAction *quit = nullptr;        // "KONEC"
     };
     Commands commands;
@@ -118,6 +122,8 @@ public:
     void savePictureAs();
     // Shows the help, pausing a playing run; the help grows with the window.
     void showHelp();
+    // The palette the picture is shown in now.
+    const palette::Colours &colours() const;
 
     // The click handler of "Start": the fields checked, the run of their values recorded, then played.
     void cmdStart_Click();
@@ -153,6 +159,7 @@ private:
     void runPausedOrGoesOn(Playback::State state);
     void runEnds();
     void firePhotons(bool on);
+    void showColours();
     void photonsStopOrGoOn(Photons::State state);
     void createCommands();
     void updateCommands();
@@ -182,6 +189,7 @@ private:
     std::unique_ptr<ScaledLayout> m_layout;
     HelpWindow *m_help = nullptr; // made when first shown
     TableWindow *m_table = nullptr; // made when first shown
+    WindowMemory *m_memory = nullptr; // the window's child
     // Where the holes' covers now differ from the last run's drawing: its hole rings in the other colour.
     std::vector<Stroke> m_holeMarks;
     void showHoleCovers();

@@ -6,14 +6,20 @@
 // closed window ends the program.
 // With --zoomed, for a real X server: the processor share of a paced run at 1:1 and at 1.8 and of a paused one, and
 // how long a step forward and back take to reach the screen at 1.8; photons landing, also with the table open.
+// how long a step forward and back take to reach the screen at 1.8.
+// Start-up: from the program's process starting to its window shown, offscreen, and its resident memory then; once
+// with no settings and once with a settings file to read.
 #include "canvas.h"
 #include "fields.h"
 #include "parameters.h"
+#include "settings.h"
 #include "spomalenaanimace.h"
 
 #include <QApplication>
 #include <QPainter>
+#include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -235,9 +241,56 @@ double closeMilliseconds(Bench &bench, bool paused)
 }
 }
 
-int main(int argc, char *argv[])
+// What the program does up to its window shown, in a process of its own; then says so with its resident memory.
+int startAsTheProgram(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kestrova"));
+    SpomalenaAnimace window;
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    std::printf("shown %.2f\n", residentMegabytes());
+    std::fflush(stdout);
+    return 0;
+}
+
+struct StartUp
+{
+    std::vector<double> times;
+    double resident = 0;
+};
+
+// Starts the program with settings from each folder in turn, so that whatever else the machine does falls on both.
+std::vector<StartUp> startUps(const QStringList &folders)
+{
+    std::vector<StartUp> results(size_t(folders.size()));
+    for (int i = 0; i < 21 * folders.size(); ++i) {
+        const QString &folder = folders[i % folders.size()];
+        StartUp &result = results[size_t(i % folders.size())];
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder);
+        child.setProcessEnvironment(environment);
+        const auto start = Clock::now();
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--start-up")});
+        while (!child.canReadLine() && child.waitForReadyRead(30000)) {
+        }
+        result.times.push_back(millisecondsSince(start));
+        result.resident = child.readLine().mid(6).trimmed().toDouble();
+        child.waitForFinished(30000);
+    }
+    return results;
+}
+
+int main(int argc, char *argv[])
+{
+    if (argc > 1 && QByteArray(argv[1]) == "--start-up")
+        return startAsTheProgram(argc, argv);
+    QApplication app(argc, argv);
+    const QTemporaryDir settingsFolder; // the bench's windows never read or write the user's settings
+    settings::useFile(settingsFolder.filePath(QStringLiteral("Kestrova.conf")));
     Bench bench;
     constexpr int repetitions = 9;
 
@@ -269,6 +322,22 @@ int main(int argc, char *argv[])
         bench.window.commands.table->trigger(); // the table beside, following the hits
         print(("cpu_share_photons_table_s1_8_" + platform).constData(), bench.photonsCpuShare());
         return 0;
+    }
+
+    {
+        const QTemporaryDir none, remembered;
+        QDir(remembered.path()).mkpath(QStringLiteral("Kestrova"));
+        QFile file(remembered.filePath(QStringLiteral("Kestrova/Kestrova.conf")));
+        if (file.open(QIODevice::WriteOnly))
+            file.write("[General]\nlanguage=cs\nlastFolder=" + QDir::tempPath().toUtf8()
+                       + "\n[switches]\npattern=true\nbrightRoom=true\n"
+                         "[window]\ngeometry=@Rect(40 40 900 660)\nfullScreen=false\n");
+        file.close();
+        const std::vector<StartUp> starts = startUps({none.path(), remembered.path()});
+        print("startup_ms", median(starts[0].times));
+        print("startup_rss_mb", starts[0].resident);
+        print("startup_ms_with_settings", median(starts[1].times));
+        print("startup_rss_mb_with_settings", starts[1].resident);
     }
 
     bench.run(std::chrono::nanoseconds(0));

@@ -37,6 +37,15 @@ void Canvas::setZoom(qreal zoom)
     update();
 }
 
+void Canvas::setColourMap(const ColourMap &map)
+{
+    if (map == m_colourMap)
+        return;
+    m_colourMap = map;
+    m_stale = true;
+    update();
+}
+
 // A new zoom or screen pixel ratio: remade, and drawn anew by the driver.
 bool Canvas::stale() const
 {
@@ -79,7 +88,14 @@ void Canvas::paint(const Stroke &stroke)
     QImage &target = m_intoScratch ? m_scratch : m_image;
     if (!m_rasterPainter.isActive())
         m_rasterPainter.begin(&target);
-    stroke.paint(m_rasterPainter, QRectF(QPointF(0, 0), m_area));
+    const QRectF area(QPointF(0, 0), m_area);
+    if (m_colourMap.keepsAll()) {
+        stroke.paint(m_rasterPainter, area);
+        return;
+    }
+    Stroke recoloured = stroke;
+    recoloured.colour = m_colourMap(stroke.colour);
+    recoloured.paint(m_rasterPainter, area);
 }
 
 // The strokes are painted whole into a scratch raster and just the area's pixels copied over: a painter's clip

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "colourmap.h"
 #include "stroke.h"
 
 #include <QImage>
@@ -44,6 +45,9 @@ public:
     // Shows the drawing zoom times larger (canvas pixels to the widget's pixels); whoever places the canvas sizes
     // it to match.
     void setZoom(qreal zoom);
+    // Each stroke painted in its colour as the map gives it; a new map has the whole picture drawn anew.
+    void setColourMap(const ColourMap &map);
+    const ColourMap &colourMap() const { return m_colourMap; }
     qreal zoom() const { return m_zoom; }
     // Device pixels per canvas pixel: the zoom times the screen's pixel ratio.
     qreal deviceScale() const { return m_zoom * devicePixelRatioF(); }
@@ -71,6 +75,7 @@ private:
 
     QSize m_area;
     qreal m_zoom = 1;
+    ColourMap m_colourMap;
     mutable QImage m_image;
     mutable bool m_stale = true;      // to be remade at the present zoom and pixel ratio
     mutable bool m_remaking = false;

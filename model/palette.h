@@ -37,6 +37,47 @@ constexpr FormDrawing::Colour photonTally = 0x00008CFF;    // orange: a point's 
 // The Czech names of pathsBetween, for the help's legend.
 constexpr std::array<const char *, 6> pathsBetweenNames{"purpurová", "modrozelená", "hnědá", "žlutá", "fialová", "růžová"};
 
+// One palette of the picture: every colour a run draws with but the grey it erases with.
+struct Colours
+{
+    Colour topPath;
+    Colour bottomPath;
+    std::array<FormDrawing::Colour, 6> pathsBetween;
+    FormDrawing::Colour sum;
+    FormDrawing::Colour pattern;
+    FormDrawing::Colour noInterference;
+    FormDrawing::Colour photonMark;
+    FormDrawing::Colour photonTally;
+    std::array<const char *, 6> pathsBetweenNames;
+    FormDrawing::Colour previous;
+};
+
+// The original's palette, the one the run records its strokes in.
+constexpr Colours standard{topPath, bottomPath, pathsBetween, sum, pattern, noInterference,
+                           photonMark, photonTally, pathsBetweenNames, previous};
+
+// For a bright room ("Kontrastní barvy", F8): every colour at least 3 : 1 against the grey, and the paths told apart
+// by protan and deutan viewers too. Black, the blue curve and the dark red marks reach it already.
+constexpr Colours brightRoom{
+    .topPath = std::nullopt,   // black, 11.5 : 1
+    .bottomPath = 0x00AA6622,  // blue #2266AA, 3.3 : 1
+    .pathsBetween = {
+        0x00772299, // purple #992277, 4.1 : 1
+        0x00556611, // teal #116655, 3.8 : 1
+        0x00113366, // brown #663311, 5.6 : 1
+        0x00006666, // olive #666600, 3.3 : 1
+        0x00660033, // violet #330066, 8.7 : 1
+        0x005522BB, // raspberry #BB2255, 3.3 : 1
+    },
+    .sum = 0x00006400,            // green #006400, 4.1 : 1
+    .pattern = pattern,           // blue #0000FF, 4.7 : 1
+    .noInterference = 0x00595959, // dark grey #595959, 3.9 : 1
+    .photonMark = photonMark,     // dark red #B00000, 4.1 : 1
+    .photonTally = 0x000044A8,    // dark orange #A84400, 3.3 : 1
+    .pathsBetweenNames = {"purpurová", "modrozelená", "hnědá", "olivová", "fialová", "malinová"},
+    .previous = 0x008B3D48,       // dark slate blue #483D8B, 5.0 : 1
+};
+
 // The colour of hole k's path among n (hole 1 is the top one): black at the top, white at the bottom.
 inline Colour path(int hole, int holes)
 {

@@ -5,12 +5,15 @@
 #include "canvas.h"
 #include "fields.h"
 #include "runtimeerror.h"
+#include "settings.h"
 #include "spomalenaanimace.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -45,10 +48,24 @@ struct MessageBoxes : QObject
     }
 };
 
+// The suites never touch the user's settings: each process keeps its own in a file of a folder of its own, from
+// before any is read.
+inline QString testSettingsFile()
+{
+    static const QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/kestrova-settings-XXXXXX"));
+    return folder.filePath(QStringLiteral("Kestrova.conf"));
+}
+inline const bool settingsOfTheirOwn = [] {
+    QStandardPaths::setTestModeEnabled(true);
+    settings::useFile(testSettingsFile());
+    return true;
+}();
+
 // A window as the program shows it, with run-time errors collected instead of reported. Unpaced, a press of
 // "Start" records and draws the whole run before it returns; paced, the run plays on the event loop's timer.
 struct ShownWindow
 {
+    bool firstStart = (settings::forgetAll(), true); // nothing remembered from an earlier window
     std::unique_ptr<SpomalenaAnimace> window = std::make_unique<SpomalenaAnimace>();
     std::vector<int> errors;
     MessageBoxes messages;

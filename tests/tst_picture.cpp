@@ -22,7 +22,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("state");         // 0 before a run, 1 playing, 2 paused
         QTest::addColumn<QKeySequence>("keys"); // that open the menu
         QTest::addColumn<QStringList>("enabled");
-        const QStringList always{"Parametry", "Průběh", "Tabulka", "Kopírovat obrázek", "Uložit obrázek…", "Celá obrazovka", "Nápověda"};
+        const QStringList always{"Parametry", "Průběh", "Tabulka", "Kontrastní barvy", "Kopírovat obrázek",
+                                 "Uložit obrázek…", "Celá obrazovka", "Nápověda", "Obnovit výchozí nastavení"};
         const QStringList running{"O krok vpřed", "O krok zpět", "Na konec bodu", "Na začátek bodu",
                                   "Na začátek animace", "Na konec animace"};
         QTest::newRow("before a run, Menu") << 0 << QKeySequence(Qt::Key_Menu)

@@ -70,6 +70,20 @@ UPPER_HOLE = (150, 320)
 IN_UPPER_HOLE = (147, 323)
 
 
+def luminance(colour):
+    def linear(channel):
+        c = channel / 255
+        return c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4
+    r, g, b = map(linear, colour)
+    return 0.2126 * r + 0.7152 * g + 0.0722 * b
+
+
+def contrast(a, b):
+    """The WCAG contrast ratio of two colours."""
+    low, high = sorted((luminance(a), luminance(b)))
+    return (high + 0.05) / (low + 0.05)
+
+
 def bar_y(point):
     return 500.94 - 40 * point
 
@@ -200,10 +214,13 @@ def wait_for(what, condition, bound=BOUND, step=0.05):
 class Program:
     """One run of the built program, its output kept for the report."""
 
-    def __init__(self, locale="C.UTF-8"):
+    def __init__(self, locale="C.UTF-8", config=None):
         self.log = tempfile.TemporaryFile()
         self.runtime = tempfile.TemporaryDirectory()
-        environment = dict(os.environ, LC_ALL=locale, XDG_RUNTIME_DIR=self.runtime.name)
+        # Settings of its own, never the user's: a folder of its own unless one is shared with a later run.
+        self.own_config = None if config else tempfile.TemporaryDirectory()
+        self.config = config or self.own_config.name
+        environment = dict(os.environ, LC_ALL=locale, XDG_RUNTIME_DIR=self.runtime.name, XDG_CONFIG_HOME=self.config)
         self.process = subprocess.Popen(LAUNCHER + [PROGRAM], stdout=self.log, stderr=subprocess.STDOUT,
                                         stdin=subprocess.DEVNULL, env=environment)
         self.zoom = 1
@@ -256,6 +273,8 @@ class Program:
         self.stop()
         self.log.close()
         self.runtime.cleanup()
+        if self.own_config:
+            self.own_config.cleanup()
 
     # What a person does.
     def focus(self):
@@ -679,6 +698,64 @@ class BlackBox(ProgramTest):
             self.assertEqual(cells[0], str(point + 1))
             self.assertLessEqual(abs(float(cells[bar]) - drawn), BAR_TOLERANCE,
                                  f"point {point + 1}: {cells[bar]} in the table, {drawn} px drawn")
+class Remembered(ProgramTest):
+    """What the program remembers from one run to the next, in a settings folder of the test's own (XDG_CONFIG_HOME;
+    under wine they are in the prefix's registry, so these are left to the Linux run)."""
+
+    def setUp(self):
+        if LAUNCHER:
+            self.skipTest("the settings live in wine's registry")
+        super().setUp()
+
+    def has_curve(self, image):
+        return CURVE in [image.rgb(x, int(bar_y(4)) - 20) for x in range(BAR_X + 1, BAR_X + 170)]
+
+    def test_f3_stays_on_after_konec(self):
+        first = self.program
+        first.focus()
+        first.settled()
+        first.key("F3")
+        self.end()
+        following = self.start(config=first.config)
+        final = following.whole_run("space")  # Start alone
+        self.assert_bars(final)
+        self.assertTrue(self.has_curve(final), "the next run drew no curve")
+        self.program = following
+        self.end()
+
+    def test_a_damaged_settings_file_still_shows_the_window(self):
+        self.end()
+        damaged = tempfile.TemporaryDirectory()
+        self.addCleanup(damaged.cleanup)
+        os.makedirs(os.path.join(damaged.name, "Kestrova"))
+        with open(os.path.join(damaged.name, "Kestrova", "Kestrova.conf"), "wb") as settings:
+            settings.write(os.urandom(4096))
+        self.program = self.start(config=damaged.name)  # waits for its window to be mapped
+        self.assertEqual(self.program.size(), SIZE)
+        self.assert_bars(self.program.whole_run("space"))
+        self.end()
+
+    def test_f8_every_colour_drawn_reaches_3_to_1(self):
+        program = self.program
+        final = program.whole_run("F8", "F3", "space")  # Kontrastní barvy and Průběh on, then Start
+        program.key("F4")  # photons: their marks and tallies
+        shot = wait_for("marks of photons",
+                        lambda: program.screenshot_when(lambda image: len(image.photon_marks()) >= 10))
+        program.key("F4")
+        # The captions' text within the drawing is smoothed: "Zdroj fotonu" and "bez interference".
+        captions = [(56 - 2, 312 - 2, 56 + 65 + 2, 312 + 17 + 2), (590 - 2, 514 - 2, 590 + 80 + 2, 514 + 17 + 2)]
+        drawn = {}  # each colour with a pixel where it is
+        for image in (final, shot):
+            for y in range(92, image.height):
+                row = image.pixels[y * image.width * 3:(y + 1) * image.width * 3]
+                for x in range(image.width):
+                    colour = row[x * 3:x * 3 + 3]
+                    if colour not in drawn and not any(a <= x < c and b <= y < d for a, b, c, d in captions):
+                        drawn[colour] = (x, y)
+        weak = {colour.hex(): at for colour, at in drawn.items()
+                if colour != bytes(GREY) and contrast(tuple(colour), GREY) < 3}
+        self.assertEqual(weak, {}, "colours under 3 : 1 against the grey, with a pixel of each")
+        self.assertGreater(len(drawn), 5, "too few colours drawn to be the picture")
         self.end()
 
 
@@ -738,7 +815,7 @@ def main():
                                                                     check=False, text=True))
     try:
         outcome = unittest.main(argv=[sys.argv[0], "-v"] + rest, exit=False,
-                                defaultTest="WithWindowManager" if manager else "BlackBox")
+                                defaultTest="WithWindowManager" if manager else ["BlackBox", "Remembered"])
     finally:
         if manager:
             manager.terminate()

@@ -1,0 +1,43 @@
+// SPDX-FileCopyrightText: 2026 Kestrova developers <vyvojari@kestrova.example>
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "windowmemory.h"
+
+#include "settings.h"
+
+#include <QAction>
+#include <QEvent>
+
+WindowMemory::WindowMemory(SpomalenaAnimace &window)
+    : QObject(&window)
+    , m_window(window)
+{
+    for (const Switch &remembered : switches) {
+        QAction *command = window.commands.*remembered.command;
+        const QString key = QString::fromLatin1(remembered.key);
+        command->setChecked(settings::switchOn(key));
+        connect(command, &QAction::toggled, this, [key](bool on) { settings::setSwitch(key, on); });
+    }
+    if (const auto geometry = settings::windowGeometry(window.minimumSize()))
+        window.setGeometry(*geometry);
+    if (settings::fullScreen())
+        window.setWindowState(window.windowState() | Qt::WindowFullScreen);
+    window.installEventFilter(this);
+}
+
+void WindowMemory::reset()
+{
+    for (const Switch &remembered : switches)
+        (m_window.commands.*remembered.command)->setChecked(false);
+    m_window.setWindowState(m_window.windowState() & ~(Qt::WindowFullScreen | Qt::WindowMaximized));
+    m_window.resize(SpomalenaAnimace::clientSize);
+    settings::forgetAll();
+}
+
+bool WindowMemory::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &m_window && event->type() == QEvent::Close) {
+        settings::setWindowGeometry(m_window.normalGeometry());
+        settings::setFullScreen(m_window.isFullScreen());
+    }
+    return QObject::eventFilter(watched, event);
+}
