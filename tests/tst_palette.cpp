@@ -167,7 +167,7 @@ private Q_SLOTS:
         QFETCH(bool, bright);
         ShownWindow shown;
         shown.window->commands.brightRoom->setChecked(bright);
-        const QString text = helpText(shown.window->actions(), shown.window->colours());
+        const QString text = helpText(shown.window->actions(), Setup{}, shown.window->colours());
         const QString white = QStringLiteral("background:#ffffff"), blue = QStringLiteral("background:#2266aa");
         QCOMPARE(text.contains(white), !bright);
         QCOMPARE(text.contains(blue), bright);
