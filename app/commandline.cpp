@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
 
+#include "language.h"
+
 #include <QCommandLineParser>
 
 #include <cstdlib>
@@ -37,7 +39,11 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     const QCommandLineOption fullScreen(
         QStringLiteral("full-screen"),
         QStringLiteral("Otevře okno přes celou obrazovku, například na projektoru. (Opens the window full screen.)"));
-    parser.addOptions({help, version, fullScreen});
+    const QCommandLineOption languageOption(
+        QStringLiteral("language"),
+        QStringLiteral("Jazyk programu: %1. (The program's language.)").arg(language::codes().join(QStringLiteral(", "))),
+        QStringLiteral("cs|en|sk"));
+    parser.addOptions({help, version, fullScreen, languageOption});
     for (const QString &name : qtOptionsWithValue) {
         QCommandLineOption option(name, {}, QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -73,10 +79,15 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         const QString extra = parser.positionalArguments().constFirst();
         line.error = wrong(QStringLiteral("nečekaný argument „%1“; program nečte žádné soubory. %2").arg(extra, more),
                            QStringLiteral("unexpected argument '%1'; the program reads no files. %2").arg(extra, moreEnglish));
+    } else if (parser.isSet(languageOption) && !language::codes().contains(parser.value(languageOption))) {
+        const QString code = parser.value(languageOption), known = language::codes().join(QStringLiteral(", "));
+        line.error = wrong(QStringLiteral("neznámý jazyk „%1“; program umí %2. %3").arg(code, known, more),
+                           QStringLiteral("unknown language '%1'; the program speaks %2. %3").arg(code, known, moreEnglish));
     } else {
         line.run = true;
         line.exitStatus = EXIT_SUCCESS;
         line.fullScreen = parser.isSet(fullScreen);
+        line.language = parser.value(languageOption);
     }
     return line;
 }

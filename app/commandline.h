@@ -5,7 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-// The program's command line, read before any display is needed: --help and --version, --full-screen, and Qt's own
+// The program's command line, read before any display is needed: --help and --version, --full-screen, --language,
+// and Qt's own
 // options (-platform, -style and the like), which are left to QApplication.
 struct CommandLine
 {
@@ -16,6 +17,7 @@ struct CommandLine
     QString error;  // for stderr: what was wrong, in Czech and English
 
     bool fullScreen = false; // --full-screen: for a projector's shortcut
+    QString language;        // --language cs|en|sk for this start; empty when not given
 
     // The arguments as main() has them, the program's name first.
     static CommandLine parse(const QStringList &arguments);

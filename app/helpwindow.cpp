@@ -9,6 +9,7 @@
 #include "runwords.h"
 #include "sidewindow.h"
 
+#include <QCoreApplication>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -39,7 +40,7 @@ QString betweenNames(const palette::Colours &colours)
 {
     QStringList names;
     for (const char *name : colours.pathsBetweenNames)
-        names << QString::fromUtf8(name);
+        names << QCoreApplication::translate("palette", name);
     return names.join(QStringLiteral(", "));
 }
 
@@ -53,30 +54,30 @@ QString physics(const Setup &drawn)
 {
     const QLocale czech(QLocale::Czech, QLocale::Czechia);
     const auto number = [&czech](double value) { return parameters::written(value, czech); };
-    const QString values = (drawn.isStartingLesson() ? QStringLiteral("Výchozí hodnoty: ") : QStringLiteral("Nakreslený pokus: "))
+    const QString values = (drawn.isStartingLesson() ? QCoreApplication::translate("HelpWindow", "Výchozí hodnoty: ") : QCoreApplication::translate("HelpWindow", "Nakreslený pokus: "))
                            + words::setupInWords(drawn, czech) + u'.';
-    QString rule = QStringLiteral("trasy k témuž bodu se liší délkou o dráhový rozdíl: je-li to celistvý násobek λ, "
+    QString rule = QCoreApplication::translate("HelpWindow", "trasy k témuž bodu se liší délkou o dráhový rozdíl: je-li to celistvý násobek λ, "
                                   "míří šipky stejně a sečtou se (maximum), je-li to lichý násobek λ/2%1, míří proti "
                                   "sobě a vyruší se (minimum).");
     if (drawn.frequency == 0)
-        return QStringLiteral("<p>%1</p><p>Při frekvenci 0 se šipka fáze s délkou trasy neotáčí: šipky všech tras míří "
+        return QCoreApplication::translate("HelpWindow", "<p>%1</p><p>Při frekvenci 0 se šipka fáze s délkou trasy neotáčí: šipky všech tras míří "
                               "stejně, ať jsou trasy jakkoli dlouhé, a vlnová délka je nekonečná. Při jiné frekvenci "
                               "platí, že %2</p>")
             .arg(values, rule.arg(QString()));
     const double lambda = wavelength(drawn.frequency);
     const QString perPixel = drawn.frequency == 1 ? number(interference::phaseFactor)
-                                                  : QStringLiteral("%1 × %2 = %3").arg(number(interference::phaseFactor),
+                                                  : QCoreApplication::translate("HelpWindow", "%1 × %2 = %3").arg(number(interference::phaseFactor),
                                                         number(drawn.frequency), number(interference::phaseFactor * drawn.frequency));
     const QString turn = drawn.frequency == 1
-        ? QStringLiteral("Na každém pixelu své délky se šipka fáze otočí o %1 radiánu").arg(perPixel)
-        : QStringLiteral("Při frekvenci %1 se šipka fáze na každém pixelu své délky otočí o %2 radiánu")
+        ? QCoreApplication::translate("HelpWindow", "Na každém pixelu své délky se šipka fáze otočí o %1 radiánu").arg(perPixel)
+        : QCoreApplication::translate("HelpWindow", "Při frekvenci %1 se šipka fáze na každém pixelu své délky otočí o %2 radiánu")
               .arg(number(drawn.frequency), perPixel);
     rule[0] = rule[0].toUpper();
-    return QStringLiteral("<p>%1</p><p>%2, takže celou otočku udělá na vlnové délce λ = %3 ≈ %4. %5 Pravděpodobnost "
+    return QCoreApplication::translate("HelpWindow", "<p>%1</p><p>%2, takže celou otočku udělá na vlnové délce λ = %3 ≈ %4. %5 Pravděpodobnost "
                           "dopadu je úměrná druhé mocnině délky součtu, ne délce samotné. Hodnoty v každém bodě ukáže "
                           "tabulka (F5).</p>")
         .arg(values, turn, words::wavelengthFormula(drawn.frequency, czech), words::pixels(std::lround(lambda)),
-             rule.arg(QStringLiteral(" (λ/2 ≈ %1, 3λ/2 ≈ %2, …)")
+             rule.arg(QCoreApplication::translate("HelpWindow", " (λ/2 ≈ %1, 3λ/2 ≈ %2, …)")
                           .arg(words::pixels(std::lround(lambda / 2)), words::pixels(std::lround(3 * lambda / 2)))));
 }
 
@@ -95,47 +96,47 @@ QString helpText(const QList<QAction *> &commands, const Setup &drawn, const pal
             keys += QStringLiteral("<tr><td style=\"padding-right:16px\"><b>%1</b></td><td>%2</td></tr>")
                         .arg(parts[1].toHtmlEscaped(), parts[0].toHtmlEscaped());
     }
-    return QStringLiteral("<h3>Co je na obrázku</h3><table cellspacing=0>")
-           + legendRow(swatch(colours.topPath), QStringLiteral("Horní trasa fotonu (horním otvorem) a její šipka fáze."))
-           + legendRow(swatch(colours.bottomPath), QStringLiteral("Dolní trasa fotonu (dolním otvorem) a její šipka fáze."))
+    return QCoreApplication::translate("HelpWindow", "<h3>Co je na obrázku</h3><table cellspacing=0>")
+           + legendRow(swatch(colours.topPath), QCoreApplication::translate("HelpWindow", "Horní trasa fotonu (horním otvorem) a její šipka fáze."))
+           + legendRow(swatch(colours.bottomPath), QCoreApplication::translate("HelpWindow", "Dolní trasa fotonu (dolním otvorem) a její šipka fáze."))
            + legendRow(swatch({colours.pathsBetween[0], colours.pathsBetween[1], colours.pathsBetween[2],
                                colours.pathsBetween[3], colours.pathsBetween[4], colours.pathsBetween[5]}),
-                       QStringLiteral("Má-li clona víc než dva otvory (pole „Počet otvorů“, F2): trasy otvory mezi "
+                       QCoreApplication::translate("HelpWindow", "Má-li clona víc než dva otvory (pole „Počet otvorů“, F2): trasy otvory mezi "
                                       "horním a dolním, shora %1. Šipka každé trasy má délku 40 / N pixelů, kde N je "
                                       "počet všech otvorů, u dvou tedy 20.")
                            .arg(betweenNames(colours)))
            + legendRow(swatch(colours.topPath, 6),
-                       QStringLiteral("Černý kroužek na cloně: zakrytý otvor. Otvor zakryje a znovu otevře nabídka "
+                       QCoreApplication::translate("HelpWindow", "Černý kroužek na cloně: zakrytý otvor. Otvor zakryje a znovu otevře nabídka "
                                       "„Otvory“ nebo klepnutí na otvor v kresbě; poslední otevřený zakrýt nelze."))
            + legendRow(swatch(colours.sum),
-                       QStringLiteral("Součet obou šipek (při více otvorech šipek všech otevřených tras). Šipka "
+                       QCoreApplication::translate("HelpWindow", "Součet obou šipek (při více otvorech šipek všech otevřených tras). Šipka "
                                       "začíná v bodě detektoru (ve sloupci součtu) a její hrot je volný konec, který "
                                       "se s délkou trasy otáčí. Ve sloupci součtu začíná každá další šipka na hrotu "
                                       "předchozí a zelená vede od začátku první k hrotu poslední."))
            + legendRow(swatch(colours.topPath, 5),
-                       QStringLiteral("Vodorovná úsečka vpravo: její délka je 0,1 × |součet|² pixelů a je "
+                       QCoreApplication::translate("HelpWindow", "Vodorovná úsečka vpravo: její délka je 0,1 × |součet|² pixelů a je "
                                       "<b>úměrná</b> pravděpodobnosti, že foton dopadne do tohoto bodu detektoru."))
            + legendRow(swatch(colours.pattern, 1),
-                       QStringLiteral("Modrá křivka (Průběh, F3): úsečka, kterou by dostal každý řádek detektoru, "
+                       QCoreApplication::translate("HelpWindow", "Modrá křivka (Průběh, F3): úsečka, kterou by dostal každý řádek detektoru, "
                                       "tedy celý interferenční obrazec."))
            + legendRow(swatch(colours.noInterference, 1),
-                       QStringLiteral("Šedá svislá čára „bez interference“: úsečka, kdyby se místo šipek "
+                       QCoreApplication::translate("HelpWindow", "Šedá svislá čára „bez interference“: úsečka, kdyby se místo šipek "
                                       "sčítaly pravděpodobnosti tras; u dvou otvorů 80 pixelů, 0,1 × (20² + 20²)."))
            + legendRow(swatch({colours.topPath, colours.bottomPath}),
-                       QStringLiteral("Sledovat trasu fotonu (F7): detektor u otvorů prozradí, kudy foton letěl. "
+                       QCoreApplication::translate("HelpWindow", "Sledovat trasu fotonu (F7): detektor u otvorů prozradí, kudy foton letěl. "
                                       "Šipky se pak nesčítají: ve sloupci součtu vychází každá z bodu sloupce, "
                                       "zelený součet chybí a úsečka je součtem pravděpodobností tras. Obrazec zmizí."))
            + legendRow(swatch(colours.previous, 2),
-                       QStringLiteral("Porovnat s předchozím (F6): tenčí úsečky těsně nad úsečkami jsou úsečky "
+                       QCoreApplication::translate("HelpWindow", "Porovnat s předchozím (F6): tenčí úsečky těsně nad úsečkami jsou úsečky "
                                       "předchozího doběhlého běhu, v téže barvě i jeho křivka; popisek pod úsečkami "
                                       "říká, čím se předchozí běh lišil."))
            + legendRow(swatch(colours.photonMark, 3),
-                       QStringLiteral("Červené značky (Fotony, F4): dopady jednotlivých fotonů u bodů detektoru."))
+                       QCoreApplication::translate("HelpWindow", "Červené značky (Fotony, F4): dopady jednotlivých fotonů u bodů detektoru."))
            + legendRow(swatch(colours.photonTally, 1),
-                       QStringLiteral("Oranžová čára pod úsečkou: podíl fotonů, které dopadly do bodu, krát součet "
+                       QCoreApplication::translate("HelpWindow", "Oranžová čára pod úsečkou: podíl fotonů, které dopadly do bodu, krát součet "
                                       "všech úseček; s přibývajícími fotony se blíží délce úsečky."))
-           + QStringLiteral("</table><h3>Fyzika</h3>") + physics(drawn)
-           + QStringLiteral("<h3>Klávesy</h3><table cellspacing=2>")
+           + QCoreApplication::translate("HelpWindow", "</table><h3>Fyzika</h3>") + physics(drawn)
+           + QCoreApplication::translate("HelpWindow", "<h3>Klávesy</h3><table cellspacing=2>")
            + keys
            + QStringLiteral("<tr><td style=\"padding-right:16px\"><b>Esc</b></td><td>Opustit celou obrazovku</td></tr>"
                             "</table><p>Všechny příkazy nabízí i nabídka, kterou otevře pravé tlačítko myši, klávesa "
@@ -148,7 +149,7 @@ HelpWindow::HelpWindow(QWidget *mainWindow, const Playback &playback)
     , m_playback(playback)
 {
     setObjectName(QStringLiteral("help"));
-    setWindowTitle(QStringLiteral("Nápověda – Kestrova"));
+    setWindowTitle(QCoreApplication::translate("HelpWindow", "Nápověda – Kestrova"));
     setAccessibleName(windowTitle());
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -170,6 +171,8 @@ void HelpWindow::showText()
 {
     const Timeline *run = m_playback.run();
     const int scrolled = m_text->verticalScrollBar()->value();
+    setWindowTitle(QCoreApplication::translate("HelpWindow", "Nápověda – Kestrova"));
+    setAccessibleName(windowTitle());
     m_text->setHtml(helpText(m_commands, run ? run->setup() : Setup{}, *m_colours));
     m_text->verticalScrollBar()->setValue(scrolled);
 }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "appicon.h"
 #include "commandline.h"
+#include "language.h"
+#include "settings.h"
 #include "spomalenaanimace.h"
 #include "startup.h"
 
@@ -68,6 +70,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(KESTROVA_VERSION));
     QApplication::setWindowIcon(kestrovaIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("cz.kestrova.Kestrova")); // the menu entry, for Wayland
+    // The language given for this start, else the one last chosen, else Czech.
+    const QString chosen = !line.language.isEmpty() ? line.language : settings::language();
+    language::use(chosen.isEmpty() ? language::codes().constFirst() : chosen);
 
     return runMainWindow([&line] {
         auto window = std::make_unique<SpomalenaAnimace>();

@@ -14,7 +14,7 @@
 namespace {
 void warn(QWidget *window, const QString &message)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Chybný parametr"), message, QMessageBox::Ok, window);
+    QMessageBox box(QMessageBox::Warning, ParameterFields::tr("Chybný parametr"), message, QMessageBox::Ok, window);
     box.setTextFormat(Qt::PlainText); // what was typed is shown as typed, never as markup
     box.exec();
 }
@@ -24,22 +24,30 @@ ParameterFields::ParameterFields(QWidget *window, QWidget *drawing, const std::a
     : m_window(window)
     , m_drawing(drawing)
     , m_fields(fields)
-    , m_title(window->windowTitle())
 {
     for (const Field &field : m_fields) {
-        const parameters::Parameter &parameter = *field.parameter;
         field.label->setBuddy(field.box);
-        field.box->setAccessibleName(parameter.name.toString());
-        field.box->setAccessibleDescription(QStringLiteral("%1 od %2 do %3, na začátku %4.")
-                                                .arg(parameter.whole ? QStringLiteral("Celé číslo") : QStringLiteral("Číslo"),
-                                                     parameters::written(parameter.least),
-                                                     parameters::written(parameter.most),
-                                                     parameters::written(parameter.start)));
         connect(field.box, &QLineEdit::textChanged, this, [this] {
             readHoles();
             update();
             Q_EMIT edited();
         });
+    }
+    update();
+}
+
+void ParameterFields::retranslate(const QString &title)
+{
+    m_title = title;
+    for (const Field &field : m_fields) {
+        const parameters::Parameter &parameter = *field.parameter;
+        field.label->setText(parameters::nameOf(parameter));
+        field.box->setAccessibleName(parameters::nameOf(parameter));
+        field.box->setAccessibleDescription((parameter.whole ? tr("Celé číslo od %1 do %2, na začátku %3.")
+                                                             : tr("Číslo od %1 do %2, na začátku %3."))
+                                                .arg(parameters::written(parameter.least),
+                                                     parameters::written(parameter.most),
+                                                     parameters::written(parameter.start)));
     }
     update();
 }
@@ -123,20 +131,18 @@ QString ParameterFields::inWords() const
     QStringList values;
     for (const Field &field : m_fields)
         if (field.parameter != &parameters::holes)
-            values << field.parameter->name.toString().toLower() + u' ' + field.box->text().trimmed();
-    QString words = QStringLiteral("Parametry: ") + values.join(QStringLiteral(", ")) + u'.';
+            values << parameters::nameOf(*field.parameter).toLower() + u' ' + field.box->text().trimmed();
+    QString words = tr("Parametry: %1.").arg(values.join(QStringLiteral(", ")));
     if (m_holes != parameters::holes.start)
-        words += QStringLiteral(" Clona má %1.").arg(words::holesInWords(m_holes));
+        words += u' ' + tr("Clona má %1.").arg(words::holesInWords(m_holes));
     QStringList covered;
     for (int hole = 1; hole <= m_holes; ++hole)
         if (!isOpen(hole))
             covered << QString::number(hole);
-    if (covered.size() == 1)
-        words += QStringLiteral(" Zakrytý otvor (počítáno shora): %1.").arg(covered.front());
-    else if (!covered.isEmpty())
-        words += QStringLiteral(" Zakryté otvory (počítáno shora): %1.").arg(covered.join(QStringLiteral(", ")));
+    if (!covered.isEmpty())
+        words += u' ' + tr("Zakryté otvory (počítáno shora): %1.", nullptr, int(covered.size())).arg(covered.join(QStringLiteral(", ")));
     if (m_watched)
-        words += QStringLiteral(" Trasa fotonu je sledována: sčítají se pravděpodobnosti tras, ne jejich šipky.");
+        words += u' ' + tr("Trasa fotonu je sledována: sčítají se pravděpodobnosti tras, ne jejich šipky.");
     return words;
 }
 
@@ -187,5 +193,5 @@ void ParameterFields::update()
 {
     for (const Field &field : m_fields)
         field.box->setEnabled(m_shown && !m_running);
-    m_window->setWindowTitle(changed() ? m_title + QStringLiteral(" – změněné parametry") : m_title);
+    m_window->setWindowTitle(changed() ? tr("%1 – změněné parametry").arg(m_title) : m_title);
 }

@@ -32,9 +32,11 @@ public:
         void (*store)(Setup &setup, double value) = nullptr; // where its checked value goes
     };
 
-    // The window's title as it is now stays the start of its title. The field of parameters::holes sets how many
-    // holes there are to cover.
+    // The field of parameters::holes sets how many holes there are to cover. retranslate() gives the texts.
     ParameterFields(QWidget *window, QWidget *drawing, const std::array<Field, 4> &fields);
+
+    // The labels, names and descriptions in the language in use, and the window's title, whose note follows.
+    void retranslate(const QString &title);
 
     void setShown(bool shown);
     bool shown() const { return m_shown; }

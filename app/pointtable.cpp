@@ -5,6 +5,7 @@
 #include "apparatus.h"
 #include "runwords.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cmath>
@@ -113,12 +114,12 @@ std::vector<Column> PointTable::columnsFor(bool withHits) const
 QString PointTable::summary(const QLocale &notation) const
 {
     if (!m_setup)
-        return QStringLiteral("Tabulka ukáže hodnoty pokusu, až doběhne. Spusťte ho tlačítkem Start.");
-    QString line = QStringLiteral("Pokus: ") + words::setupInWords(*m_setup, notation) + QStringLiteral(". ");
+        return QCoreApplication::translate("PointTable", "Tabulka ukáže hodnoty pokusu, až doběhne. Spusťte ho tlačítkem Start.");
+    QString line = QCoreApplication::translate("PointTable", "Pokus: %1.").arg(words::setupInWords(*m_setup, notation)) + u' ';
     if (m_setup->frequency == 0)
-        return line + QStringLiteral("Při frekvenci 0 se šipky neotáčejí: vlnová délka je nekonečná a fáze nezávisí "
+        return line + QCoreApplication::translate("PointTable", "Při frekvenci 0 se šipky neotáčejí: vlnová délka je nekonečná a fáze nezávisí "
                                      "na délce dráhy.");
-    return line + QStringLiteral("Vlnová délka λ = %1 ≈ %2 px.")
+    return line + QCoreApplication::translate("PointTable", "Vlnová délka λ = %1 ≈ %2 px.")
                       .arg(words::wavelengthFormula(m_setup->frequency, notation),
                            written(wavelength(m_setup->frequency), 2, notation));
 }
@@ -128,22 +129,22 @@ QString PointTable::shownTitle(Column column) const
     const bool twoHoles = m_setup ? m_setup->holes == 2 : true;
     switch (column) {
     case Column::Point: return QStringLiteral("Bod");
-    case Column::Height: return QStringLiteral("Výška nad\nosou (px)");
-    case Column::Path: return QStringLiteral("Dráha\notvorem (px)");
-    case Column::UpperPath: return QStringLiteral("Dráha horním\notvorem (px)");
-    case Column::LowerPath: return QStringLiteral("Dráha dolním\notvorem (px)");
-    case Column::OpenPaths: return QStringLiteral("Dráhy otevřenými\notvory shora (px)");
+    case Column::Height: return QCoreApplication::translate("PointTable", "Výška nad\nosou (px)");
+    case Column::Path: return QCoreApplication::translate("PointTable", "Dráha\notvorem (px)");
+    case Column::UpperPath: return QCoreApplication::translate("PointTable", "Dráha horním\notvorem (px)");
+    case Column::LowerPath: return QCoreApplication::translate("PointTable", "Dráha dolním\notvorem (px)");
+    case Column::OpenPaths: return QCoreApplication::translate("PointTable", "Dráhy otevřenými\notvory shora (px)");
     case Column::PathDifference:
-        return twoHoles ? QStringLiteral("Δs = dolní −\nhorní (px)") : QStringLiteral("Δs dvou horních\notevřených (px)");
-    case Column::PathDifferenceInWavelengths: return QStringLiteral("Δs\n(λ)");
-    case Column::PhaseDifference: return QStringLiteral("Fázový\nrozdíl (°)");
+        return twoHoles ? QCoreApplication::translate("PointTable", "Δs = dolní −\nhorní (px)") : QCoreApplication::translate("PointTable", "Δs dvou horních\notevřených (px)");
+    case Column::PathDifferenceInWavelengths: return QCoreApplication::translate("PointTable", "Δs\n(λ)");
+    case Column::PhaseDifference: return QCoreApplication::translate("PointTable", "Fázový\nrozdíl (°)");
     case Column::Sum:
-        return m_setup && m_setup->watched ? QStringLiteral("√(Σ|šipka|²) (px),\nsčítají se pravděpodobnosti")
-                                           : QStringLiteral("|součet|\n(px)");
-    case Column::Bar: return QStringLiteral("Úsečka\n(px)");
-    case Column::BarShare: return QStringLiteral("Podíl\núsečky (%)");
-    case Column::Hits: return QStringLiteral("Dopady\nfotonů");
-    case Column::HitShare: return QStringLiteral("Podíl\ndopadů (%)");
+        return m_setup && m_setup->watched ? QCoreApplication::translate("PointTable", "√(Σ|šipka|²) (px),\nsčítají se pravděpodobnosti")
+                                           : QCoreApplication::translate("PointTable", "|součet|\n(px)");
+    case Column::Bar: return QCoreApplication::translate("PointTable", "Úsečka\n(px)");
+    case Column::BarShare: return QCoreApplication::translate("PointTable", "Podíl\núsečky (%)");
+    case Column::Hits: return QCoreApplication::translate("PointTable", "Dopady\nfotonů");
+    case Column::HitShare: return QCoreApplication::translate("PointTable", "Podíl\ndopadů (%)");
     }
     return {};
 }

@@ -3,15 +3,18 @@
 #include "runwords.h"
 
 #include "interference.h"
+#include "keynames.h"
 #include "parameters.h"
 #include "timeline.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
+
 // "5", "3 a 7", "1, 6 a 11": point numbers counted from 1.
 QString pointList(const std::vector<size_t> &points)
 {
@@ -62,7 +65,7 @@ bool contains(const std::vector<size_t> &points, size_t point)
 // "Bod 3 z 11": the point of a position's last step drawn, counted from 1.
 QString pointOf(const Timeline &run, size_t point)
 {
-    return QStringLiteral("Bod %1 z %2").arg(point + 1).arg(run.points());
+    return QCoreApplication::translate("words", "Bod %1 z %2").arg(point + 1).arg(run.points());
 }
 } // namespace
 
@@ -72,35 +75,34 @@ QString resultInWords(const std::vector<double> &probabilities, const std::vecto
 {
     const std::vector<long> lengths = rounded(probabilities);
     const Extrema found = extrema(lengths);
-    QStringList sentences{QStringLiteral("Výsledek v bodech detektoru odspodu nahoru, délka úsečky pravděpodobnosti "
+    QStringList sentences{QCoreApplication::translate("words", "Výsledek v bodech detektoru odspodu nahoru, délka úsečky pravděpodobnosti "
                                          "v pixelech:")};
     for (size_t i = 0; i < lengths.size(); ++i) {
-        QString sentence = QStringLiteral("Bod %1: %2").arg(i + 1).arg(pixels(lengths[i]));
+        QString sentence = QCoreApplication::translate("words", "Bod %1: %2").arg(i + 1).arg(pixels(lengths[i]));
         if (contains(found.maxima, i))
-            sentence += QStringLiteral(", maximum");
+            sentence += QCoreApplication::translate("words", ", maximum");
         else if (contains(found.minima, i))
-            sentence += QStringLiteral(", minimum");
+            sentence += QCoreApplication::translate("words", ", minimum");
         if (i < previous.size())
-            sentence += QStringLiteral(", předtím ") + pixels(std::lround(previous[i]));
+            sentence += QCoreApplication::translate("words", ", předtím %1").arg(pixels(std::lround(previous[i])));
         sentences << sentence + u'.';
     }
     const QString extremaSentence = extremaInWords(probabilities);
-    sentences << (extremaSentence.isEmpty() ? QStringLiteral("Všechny úsečky jsou stejně dlouhé.") : extremaSentence);
+    sentences << (extremaSentence.isEmpty() ? QCoreApplication::translate("words", "Všechny úsečky jsou stejně dlouhé.") : extremaSentence);
     return sentences.join(u' ');
 }
 
 QString differencesInWords(const Setup &before, const Setup &now)
 {
     QStringList differ;
-    const auto number = [&](double then, double today, const char *name) {
-        if (then != today)
-            differ << QString::fromUtf8(name) + u' ' + parameters::written(then);
-    };
-    number(before.distance, now.distance, "vzdálenost");
-    number(before.frequency, now.frequency, "frekvence");
-    number(before.spacing, now.spacing, "rozteč");
+    if (before.distance != now.distance)
+        differ << QCoreApplication::translate("words", "vzdálenost %1").arg(parameters::written(before.distance));
+    if (before.frequency != now.frequency)
+        differ << QCoreApplication::translate("words", "frekvence %1").arg(parameters::written(before.frequency));
+    if (before.spacing != now.spacing)
+        differ << QCoreApplication::translate("words", "rozteč %1").arg(parameters::written(before.spacing));
     if (before.holes != now.holes)
-        differ << QStringLiteral("otvorů %1").arg(before.holes);
+        differ << QCoreApplication::translate("words", "otvorů %1").arg(before.holes);
     QStringList covered;
     bool coversDiffer = before.holes != now.holes;
     for (int hole = 1; hole <= before.holes; ++hole) {
@@ -109,10 +111,13 @@ QString differencesInWords(const Setup &before, const Setup &now)
         coversDiffer |= before.isOpen(hole) != now.isOpen(hole);
     }
     if (coversDiffer && !(covered.isEmpty() && before.holes != now.holes))
-        differ << (covered.isEmpty() ? QStringLiteral("žádný otvor zakrytý") : QStringLiteral("zakryté %1").arg(covered.join(QStringLiteral(", "))));
+        differ << (covered.isEmpty() ? QCoreApplication::translate("words", "žádný otvor zakrytý")
+                                     : QCoreApplication::translate("words", "zakryté %1").arg(covered.join(QStringLiteral(", "))));
     if (before.watched != now.watched)
-        differ << (before.watched ? QStringLiteral("trasa sledována") : QStringLiteral("trasa nesledována"));
-    return differ.isEmpty() ? QStringLiteral("předtím: stejné hodnoty") : QStringLiteral("předtím: ") + differ.join(QStringLiteral(", "));
+        differ << (before.watched ? QCoreApplication::translate("words", "trasa sledována")
+                                  : QCoreApplication::translate("words", "trasa nesledována"));
+    return differ.isEmpty() ? QCoreApplication::translate("words", "předtím: stejné hodnoty")
+                            : QCoreApplication::translate("words", "předtím: %1").arg(differ.join(QStringLiteral(", ")));
 }
 
 QString extremaInWords(const std::vector<double> &probabilities)
@@ -120,12 +125,11 @@ QString extremaInWords(const std::vector<double> &probabilities)
     const Extrema found = extrema(rounded(probabilities));
     if (found.maxima.empty())
         return {};
-    QString sentence = found.maxima.size() == 1 ? QStringLiteral("Maximum je v bodě ") : QStringLiteral("Maxima jsou v bodech ");
-    sentence += pointList(found.maxima);
-    if (found.minima.size() == 1)
-        sentence += QStringLiteral(", minimum v bodě ") + pointList(found.minima);
-    else if (!found.minima.empty())
-        sentence += QStringLiteral(", minima v bodech ") + pointList(found.minima);
+    QString sentence = QCoreApplication::translate("words", "Maxima jsou v bodech %1", nullptr, int(found.maxima.size()))
+                           .arg(pointList(found.maxima));
+    if (!found.minima.empty())
+        sentence += QCoreApplication::translate("words", ", minima v bodech %1", nullptr, int(found.minima.size()))
+                        .arg(pointList(found.minima));
     return sentence + u'.';
 }
 
@@ -135,8 +139,9 @@ QString height(double y, double axisY)
 {
     const long away = std::lround(std::fabs(axisY - y));
     if (away == 0)
-        return QStringLiteral("na ose");
-    return words::pixels(away) + (y < axisY ? QStringLiteral(" nad osou") : QStringLiteral(" pod osou"));
+        return QCoreApplication::translate("words", "na ose");
+    return (y < axisY ? QCoreApplication::translate("words", "%1 nad osou") : QCoreApplication::translate("words", "%1 pod osou"))
+        .arg(words::pixels(away));
 }
 
 QString heights(const std::vector<double> &ys, double axisY)
@@ -175,14 +180,13 @@ QString patternInWords(const std::vector<Timeline::PatternRow> &pattern, double 
             minima.push_back(middle);
     }
     if (maxima.empty() && minima.empty())
-        return QStringLiteral("Průběh je po celém detektoru stejný.");
-    QString sentence = QStringLiteral("Průběh:");
+        return QCoreApplication::translate("words", "Průběh je po celém detektoru stejný.");
+    QStringList parts;
     if (!maxima.empty())
-        sentence += (maxima.size() == 1 ? QStringLiteral(" maximum ") : QStringLiteral(" maxima ")) + heights(maxima, axisY);
+        parts << QCoreApplication::translate("words", "maxima %1", nullptr, int(maxima.size())).arg(heights(maxima, axisY));
     if (!minima.empty())
-        sentence += (maxima.empty() ? QString() : QStringLiteral(";"))
-                    + (minima.size() == 1 ? QStringLiteral(" minimum ") : QStringLiteral(" minima ")) + heights(minima, axisY);
-    return sentence + u'.';
+        parts << QCoreApplication::translate("words", "minima %1", nullptr, int(minima.size())).arg(heights(minima, axisY));
+    return QCoreApplication::translate("words", "Průběh: %1.").arg(parts.join(QStringLiteral("; ")));
 }
 
 QString hitsInWords(const std::vector<size_t> &hits)
@@ -191,10 +195,9 @@ QString hitsInWords(const std::vector<size_t> &hits)
     QStringList points;
     for (size_t i = 0; i < hits.size(); ++i) {
         total += hits[i];
-        points << QStringLiteral("bod %1: %2").arg(i + 1).arg(hits[i]);
+        points << QCoreApplication::translate("words", "bod %1: %2").arg(i + 1).arg(hits[i]);
     }
-    const QString landed = total == 1 ? QStringLiteral("Dopadl 1 foton") : total >= 2 && total <= 4 ? QStringLiteral("Dopadly %1 fotony").arg(total)
-                                                                                              : QStringLiteral("Dopadlo %1 fotonů").arg(total);
+    const QString landed = QCoreApplication::translate("words", "Dopadlo %n fotonů", nullptr, int(total));
     return landed + QStringLiteral("; ") + points.join(QStringLiteral(", ")) + u'.';
 }
 
@@ -203,21 +206,24 @@ namespace {
 QString ofThePaths(const Timeline &run)
 {
     const int open = run.setup().openHoles();
-    return open == 1 ? QStringLiteral("jediné trasy") : open == 2 ? QStringLiteral("obou tras") : QStringLiteral("všech %1 tras").arg(open);
+    return open == 1 ? QCoreApplication::translate("words", "jediné trasy")
+           : open == 2 ? QCoreApplication::translate("words", "obou tras")
+                       : QCoreApplication::translate("words", "všech %1 tras").arg(open);
 }
 
 QString alongThePaths(const Timeline &run)
 {
     const int open = run.setup().openHoles();
-    return open == 1 ? QStringLiteral("po jediné trase") : open == 2 ? QStringLiteral("po obou trasách")
-                                                                     : QStringLiteral("po všech %1 trasách").arg(open);
+    return open == 1 ? QCoreApplication::translate("words", "po jediné trase")
+           : open == 2 ? QCoreApplication::translate("words", "po obou trasách")
+                       : QCoreApplication::translate("words", "po všech %1 trasách").arg(open);
 }
 }
 
 QString stepInWords(const Timeline &run, size_t position)
 {
     if (position == 0)
-        return QStringLiteral("Začátek: obrázek před spuštěním animace.");
+        return QCoreApplication::translate("words", "Začátek: obrázek před spuštěním animace.");
     const size_t step = position - 1; // the one just drawn
     const size_t point = run.pointAt(step);
     const size_t first = run.beginOf(point), count = run.endOf(point) - first, within = step - first;
@@ -225,42 +231,44 @@ QString stepInWords(const Timeline &run, size_t position)
     const QString bar = pixels(std::lround(run.probabilities().at(point)));
     if (within + 1 == count)
         what = run.setup().watched
-                   ? QStringLiteral("šipky %1 a úsečka pravděpodobnosti, součet pravděpodobností tras, %2.").arg(ofThePaths(run), bar)
-                   : QStringLiteral("šipky %1, jejich součet a úsečka pravděpodobnosti, %2.").arg(ofThePaths(run), bar);
+                   ? QCoreApplication::translate("words", "šipky %1 a úsečka pravděpodobnosti, součet pravděpodobností tras, %2.")
+                         .arg(ofThePaths(run), bar)
+                   : QCoreApplication::translate("words", "šipky %1, jejich součet a úsečka pravděpodobnosti, %2.").arg(ofThePaths(run), bar);
     else if (within == 0)
-        what = QStringLiteral("šipky fáze na otvorech, trasy od zdroje a foton na začátku %1.").arg(ofThePaths(run));
+        what = QCoreApplication::translate("words", "šipky fáze na otvorech, trasy od zdroje a foton na začátku %1.").arg(ofThePaths(run));
     else if (within + 2 == count)
-        what = QStringLiteral("foton doletěl %1 do bodu detektoru.").arg(alongThePaths(run));
+        what = QCoreApplication::translate("words", "foton doletěl %1 do bodu detektoru.").arg(alongThePaths(run));
     else
-        what = QStringLiteral("foton postoupil %1.").arg(alongThePaths(run));
-    return QStringLiteral("%1, krok %2 z %3: %4").arg(pointOf(run, point)).arg(within + 1).arg(count).arg(what);
+        what = QCoreApplication::translate("words", "foton postoupil %1.").arg(alongThePaths(run));
+    return QCoreApplication::translate("words", "%1, krok %2 z %3: %4").arg(pointOf(run, point)).arg(within + 1).arg(count).arg(what);
 }
 
 QString pausedInWords(const Timeline &run, size_t position)
 {
-    const QString where = position == 0 ? QStringLiteral("na začátku") : position >= run.end() ? QStringLiteral("na konci")
-        : QStringLiteral("v bodě %1 z %2").arg(run.pointAt(position - 1) + 1).arg(run.points());
-    return QStringLiteral("Animace pozastavena %1. Pokračovat: mezerník nebo Enter. Šipka vpravo a vlevo o krok "
-                          "vpřed a zpět, Page Down a Page Up na konec a na začátek bodu, Home na začátek, End na konec.")
-        .arg(where);
+    const QString where = position == 0 ? QCoreApplication::translate("words", "na začátku")
+        : position >= run.end()          ? QCoreApplication::translate("words", "na konci")
+                                         : QCoreApplication::translate("words", "v bodě %1 z %2").arg(run.pointAt(position - 1) + 1).arg(run.points());
+    return QCoreApplication::translate("words", "Animace pozastavena %1. Pokračovat: %2 nebo %3. %4 a %5 o krok vpřed a zpět, "
+                                                "%6 a %7 na konec a na začátek bodu, %8 na začátek, %9 na konec.")
+        .arg(where, keys::name(Qt::Key_Space), keys::name(Qt::Key_Return), keys::name(Qt::Key_Right),
+             keys::name(Qt::Key_Left), keys::name(Qt::Key_PageDown), keys::name(Qt::Key_PageUp), keys::name(Qt::Key_Home),
+             keys::name(Qt::Key_End));
 }
 
 QString pixels(long length)
 {
-    const char *noun = length == 1 ? "pixel" : length >= 2 && length <= 4 ? "pixely" : "pixelů";
-    return QString::number(length) + u' ' + QString::fromUtf8(noun);
+    return QCoreApplication::translate("words", "%n pixelů", nullptr, int(length));
 }
 
 QString holesInWords(int holes)
 {
-    const char *noun = holes == 1 ? "otvor" : holes >= 2 && holes <= 4 ? "otvory" : "otvorů";
-    return QString::number(holes) + u' ' + QString::fromUtf8(noun);
+    return QCoreApplication::translate("words", "%n otvorů", nullptr, holes);
 }
 
 QString setupInWords(const Setup &setup, const QLocale &notation)
 {
     using parameters::written;
-    QString words = QStringLiteral("vzdálenost clony %1 px, frekvence fotonů %2, rozteč děr %3 px, %4")
+    QString words = QCoreApplication::translate("words", "vzdálenost clony %1 px, frekvence fotonů %2, rozteč děr %3 px, %4")
                         .arg(written(setup.distance, notation), written(setup.frequency, notation),
                              written(setup.spacing, notation), holesInWords(setup.holes));
     QStringList covered;
@@ -268,10 +276,10 @@ QString setupInWords(const Setup &setup, const QLocale &notation)
         if (!setup.isOpen(hole))
             covered << QString::number(hole);
     if (!covered.isEmpty())
-        words += (covered.size() == 1 ? QStringLiteral(" (zakrytý %1 shora)") : QStringLiteral(" (zakryté %1 shora)"))
+        words += QCoreApplication::translate("words", " (zakryté %1 shora)", nullptr, int(covered.size()))
                      .arg(covered.join(QStringLiteral(", ")));
     if (setup.watched)
-        words += QStringLiteral(", trasa fotonu sledována");
+        words += QCoreApplication::translate("words", ", trasa fotonu sledována");
     return words;
 }
 

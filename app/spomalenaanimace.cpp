@@ -8,6 +8,8 @@
 #include "canvas.h"
 #include "helpwindow.h"
 #include "interference.h"
+#include "keynames.h"
+#include "language.h"
 #include "fields.h"
 #include "parameterfields.h"
 #include "runtimeerror.h"
@@ -19,6 +21,7 @@
 #include "windowmemory.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
@@ -53,17 +56,28 @@ constexpr FormDrawing::Colour lightOrange = 0x00C0E0FF;
 
 const QString webAddress = QStringLiteral("kestrova.example");
 
-const QString drawingDescription = QStringLiteral(
-    "Vlevo zdroj fotonů, za ním clona se dvěma otvory, dále svislý detektor. Foton letí z obou otvorů "
-    "současně k jedenácti bodům detektoru, odspodu nahoru; každá trasa otáčí svou šipkou fáze (radiusvektor). "
-    "Ve sloupci součtu se obě šipky skládají za sebou, zelená šipka je jejich součet. Vodorovná úsečka "
-    "vpravo má délku 0,1 násobku druhé mocniny délky součtu; je úměrná pravděpodobnosti, že foton dopadne do "
-    "toho bodu.");
-const QString startDescription =
-    QStringLiteral("Spustí animaci: foton letí oběma trasami k jedenácti bodům detektoru.");
-const QString runningDescription = QStringLiteral(
-    "Animace běží. Mezerník ji pozastaví; šipky, Page Up, Page Down, Home a End jí krokují. Jiné klávesy ani myš "
-    "do jejího konce nepůsobí.");
+QString drawingDescription()
+{
+    return SpomalenaAnimace::tr(
+        "Vlevo zdroj fotonů, za ním clona se dvěma otvory, dále svislý detektor. Foton letí z obou otvorů "
+        "současně k jedenácti bodům detektoru, odspodu nahoru; každá trasa otáčí svou šipkou fáze (radiusvektor). "
+        "Ve sloupci součtu se obě šipky skládají za sebou, zelená šipka je jejich součet. Vodorovná úsečka "
+        "vpravo má délku 0,1násobku druhé mocniny délky součtu; je úměrná pravděpodobnosti, že foton dopadne do "
+        "tohoto bodu.");
+}
+
+QString startDescription()
+{
+    return SpomalenaAnimace::tr("Spustí animaci: foton letí oběma trasami k jedenácti bodům detektoru.");
+}
+
+QString runningDescription()
+{
+    return SpomalenaAnimace::tr("Animace běží. %1 ji pozastaví, šipkami, %2, %3, %4 a %5 se v ní posunete. Jiné "
+                                "klávesy ani myš do jejího konce nepůsobí.")
+        .arg(keys::name(Qt::Key_Space), keys::name(Qt::Key_PageUp), keys::name(Qt::Key_PageDown),
+             keys::name(Qt::Key_Home), keys::name(Qt::Key_End));
+}
 
 template<class Control>
 Control *place(Control *control, const char *name, const QRect &geometry)
@@ -111,22 +125,20 @@ void fitText(QWidget *control, const QString &text, int room)
     control->setFont(fitted(control->font(), text, room));
 }
 
-// A text box that names part of the picture: grey, out of the tab order, still editable, its text whole.
-QLineEdit *captionBox(QWidget *parent, const char *name, const QRect &geometry, const QString &text)
+// A text box that names part of the picture: grey, out of the tab order, still editable. Its text comes with
+// the language (setCaption).
+QLineEdit *captionBox(QWidget *parent, const char *name, const QRect &geometry)
 {
-    auto *box = textBox(parent, name, geometry, text);
+    auto *box = textBox(parent, name, geometry, QString());
     setBackground(box, grey);
     box->setFocusPolicy(Qt::ClickFocus);
-    constexpr int framesAndMargins = 8;
-    fitText(box, box->text(), box->width() - framesAndMargins);
     return box;
 }
 
-QLabel *label(QWidget *parent, const char *name, const QRect &geometry, const QString &text)
+QLabel *label(QWidget *parent, const char *name, const QRect &geometry)
 {
     auto *caption = new QLabel(parent);
     accessibility::present(caption, accessibility::Role::Label);
-    caption->setText(text);
     place(caption, name, geometry);
     caption->setWordWrap(true);
     caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -140,12 +152,14 @@ SpomalenaAnimace::SpomalenaAnimace(QWidget *parent)
     accessibility::install();
     accessibility::present(this, accessibility::Role::Frame);
     setObjectName(QStringLiteral("SpomalenaAnimace"));
-    setWindowTitle(QStringLiteral("Detail Animace spomalené"));
+    if (language::current().isEmpty())
+        language::use(language::codes().constFirst());
     resize(clientSize);
     setMinimumSize(clientSize);
     setBackground(this, grey);
 
     createControls();
+    m_startFont = cmdStart->font();
     arrangeTabOrder();
     connectHandlers();
     m_parameters = std::make_unique<ParameterFields>(this, canvas, std::array<ParameterFields::Field, 4>{{
@@ -171,43 +185,102 @@ SpomalenaAnimace::SpomalenaAnimace(QWidget *parent)
     });
     createCommands();
     m_memory = new WindowMemory(*this);
-
-    describeForAssistiveTechnology();
+    connect(m_parameters.get(), &ParameterFields::edited, this, [this] {
+        if (!m_playback->run())
+            describeDrawing();
+    });
+    retranslate();
     pressButtonsWithEnter();
 
     Form_Load();
     cmdStart->setFocus();
 
     m_layout = std::make_unique<ScaledLayout>(this, clientSize, canvas);
-    m_startFont = cmdStart->font();
 }
 
 SpomalenaAnimace::~SpomalenaAnimace() = default;
 
-// Czech names and descriptions. The window has no name of its own: assistive technology names it by its title.
-void SpomalenaAnimace::describeForAssistiveTechnology()
+// Every text of the window in the language in use: at construction, and again when the language changes.
+void SpomalenaAnimace::retranslate()
 {
-    setAccessibleDescription(QStringLiteral("Kestrova: interference za dvěma otvory."));
-    cmdStart->setAccessibleName(QStringLiteral("Start"));
-    cmdStart->setAccessibleDescription(startDescription);
-    cmdKonec->setAccessibleName(QStringLiteral("Konec"));
-    cmdKonec->setAccessibleDescription(QStringLiteral("Ukončí program."));
-    HScroll1->setAccessibleName(QStringLiteral("Zpomalení animace"));
+    m_parameters->retranslate(tr("Detail Animace spomalené"));
+    for (QLabel *parameterLabel : {Label1, labFrekvence, labRoztec, labOtvory}) {
+        const int widthAtOne = m_layout ? qRound(parameterLabel->width() / m_layout->scale()) : parameterLabel->width();
+        setFittedFont(parameterLabel, fitted(QApplication::font(parameterLabel), parameterLabel->text(), widthAtOne));
+    }
+    setFittedFont(labOtvory, std::min(m_layout ? m_layout->font(labOtvory) : labOtvory->font(),
+                                      m_layout ? m_layout->font(labRoztec) : labRoztec->font(), // no larger than those
+                                      [](const QFont &a, const QFont &b) { return a.pointSizeF() < b.pointSizeF(); }));
+    labTitul->setText(tr("Současný let fotonu možnými trasami a jeho dopad na vybrané body detektoru"));
+    Label2->setText(tr("Klikněte na tlačítko Start"));
+    cmdKonec->setText(tr("KONEC"));
+    setStartText(m_playback->state() == Playback::State::Paused ? tr("Pokračovat") : tr("Start"));
+    setCaption(nClona, tr("Clona "));
+    setCaption(nStínítko, tr("Detektor"));
+    setCaption(nSoučet, tr("Součet radiusvektorů"));
+    setCaption(nPravděpodob, tr("Pravděpodobnost dopadu"));
+    setCaption(nZdroj, tr("Zdroj fotonu"));
+    setCaption(nBezInterference, tr("bez interference"));
+    setCaption(nPredtim, m_playback->run() && m_playback->run()->previous()
+                             ? words::differencesInWords(m_playback->run()->previous()->setup, m_playback->run()->setup())
+                             : tr("předtím"));
+    frmAnimace->setTitle(tr("Animace"));
+    opPomalá->setText(tr("Pomalá"));
+    opPomalší->setText(tr("Pomalejší"));
+    opRychla->setText(tr("Rychlá"));
+    for (const auto &[command, text] : m_commandTexts) {
+        const QString keys = keys::nameOfFirst(command->shortcuts());
+        command->setText(keys.isEmpty() ? tr(text) : tr(text) + u'\t' + keys);
+    }
+    commands.holes->setTitle(tr("Otvory"));
+    commands.holes->clear(); // its items made anew in the language
+    updateCommands();
+
+    // The window has no name of its own: assistive technology names it by its title.
+    setAccessibleDescription(tr("Kestrova: interference za dvěma otvory."));
+    cmdStart->setAccessibleName(tr("Start"));
+    if (!m_playback->running())
+        cmdStart->setAccessibleDescription(startDescription());
+    cmdKonec->setAccessibleName(tr("Konec"));
+    cmdKonec->setAccessibleDescription(tr("Ukončí program."));
+    HScroll1->setAccessibleName(tr("Zpomalení animace"));
     describeSlowDown();
-    nAdresa->setAccessibleName(QStringLiteral("Webová adresa"));
-    nAdresa->setAccessibleDescription(QStringLiteral("Adresa stránek programu, jen pro informaci."));
+    nAdresa->setAccessibleName(tr("Webová adresa"));
+    nAdresa->setAccessibleDescription(tr("Adresa stránek programu, jen pro informaci."));
     labTitul->setAccessibleName(labTitul->text());
     Label2->setAccessibleName(Label2->text());
     for (QLineEdit *caption : {nClona, nStínítko, nSoučet, nPravděpodob, nZdroj, nBezInterference, nPredtim}) {
         caption->setAccessibleName(caption->text().trimmed());
-        caption->setAccessibleDescription(QStringLiteral("Popisek části obrázku."));
+        caption->setAccessibleDescription(tr("Popisek části obrázku."));
     }
-    canvas->setAccessibleName(QStringLiteral("Kresba pokusu"));
-    describeDrawing();
-    connect(m_parameters.get(), &ParameterFields::edited, this, [this] {
-        if (!m_playback->run())
-            describeDrawing();
-    });
+    canvas->setAccessibleName(tr("Kresba pokusu"));
+    describeDrawing(m_playback->run() && !m_playback->running() ? resultInWords() : QString());
+    if (m_help)
+        m_help->setCommands(actions());
+}
+
+void SpomalenaAnimace::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange && m_layout)
+        retranslate();
+}
+
+// A caption's text, in a font that fits it into its box.
+void SpomalenaAnimace::setCaption(QLineEdit *caption, const QString &text)
+{
+    constexpr int framesAndMargins = 8;
+    setFieldText(caption, text);
+    const int widthAtOne = m_layout ? qRound(caption->width() / m_layout->scale()) : caption->width();
+    setFittedFont(caption, fitted(QApplication::font(caption), text, widthAtOne - framesAndMargins));
+}
+
+void SpomalenaAnimace::setFittedFont(QWidget *control, const QFont &font)
+{
+    if (m_layout)
+        m_layout->setFont(control, font);
+    else
+        control->setFont(font);
 }
 
 // The last run's bars in words, and its whole pattern's where it has one.
@@ -220,20 +293,19 @@ QString SpomalenaAnimace::resultInWords() const
 
 void SpomalenaAnimace::describeDrawing(const QString &result)
 {
-    canvas->setAccessibleDescription(drawingDescription + u' ' + m_parameters->inWords()
+    canvas->setAccessibleDescription(drawingDescription() + u' ' + m_parameters->inWords()
                                      + (result.isEmpty() ? QString() : u' ' + result));
 }
 
 // Created bottom of the stack first: the labels lie beneath the drawing, every other control above it.
 void SpomalenaAnimace::createControls()
 {
-    labRoztec = label(this, "labRoztec", {56, 232, 57, 17}, parameters::spacing.name.toString());
-    labFrekvence = label(this, "labFrekvence", {48, 184, 89, 17}, parameters::frequency.name.toString());
-    Label1 = label(this, "Label1", {40, 144, 81, 17}, parameters::distance.name.toString());
-    labOtvory = label(this, "labOtvory", {40, 100, 81, 17}, parameters::holes.name.toString());
-    labTitul = label(this, "labTitul", {88, 8, 345, 49},
-                     QStringLiteral("Současný let fotonu možnými trasami a jeho dopad na vybrané body detektoru"));
-    Label2 = label(this, "Label2", {168, 224, 201, 49}, QStringLiteral("Klikněte na tlačítko Start"));
+    labRoztec = label(this, "labRoztec", {56, 232, 57, 17});
+    labFrekvence = label(this, "labFrekvence", {48, 184, 89, 17});
+    Label1 = label(this, "Label1", {40, 144, 81, 17});
+    labOtvory = label(this, "labOtvory", {40, 100, 81, 17});
+    labTitul = label(this, "labTitul", {88, 8, 345, 49});
+    Label2 = label(this, "Label2", {168, 224, 201, 49});
     for (QLabel *shown : {labTitul, Label2})
         shown->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     labTitul->setFont(boldFont("Times New Roman", 14.25));
@@ -242,11 +314,8 @@ void SpomalenaAnimace::createControls()
         setBackground(greyLabel, grey);
     for (QLabel *hidden : {Label1, labFrekvence, labRoztec, labOtvory}) {
         hidden->setWordWrap(false); // one line, as their room was made for, at every scale
-        fitText(hidden, hidden->text(), hidden->width());
         hidden->hide();
     }
-    labOtvory->setFont(std::min(labOtvory->font(), labRoztec->font(), // no larger than the original's labels
-                                [](const QFont &a, const QFont &b) { return a.pointSizeF() < b.pointSizeF(); }));
 
     canvas = new Canvas(this);
     accessibility::present(canvas, accessibility::Role::Picture);
@@ -262,29 +331,30 @@ void SpomalenaAnimace::createControls()
         parameter->setEnabled(false);
     }
 
-    cmdStart = place(new QPushButton(QStringLiteral("Start"), this), "cmdStart", {584, 16, 73, 27});
-    cmdKonec = place(new QPushButton(QStringLiteral("KONEC"), this), "cmdKonec", {664, 16, 81, 27});
+    cmdStart = place(new QPushButton(this), "cmdStart", {584, 16, 73, 27});
+    cmdKonec = place(new QPushButton(this), "cmdKonec", {664, 16, 81, 27});
     for (QPushButton *button : {cmdStart, cmdKonec}) {
         button->setFont(boldFont("Times New Roman", 14.25));
         setBackground(button, grey);
     }
 
-    nClona = captionBox(this, "nClona", captions::clona, QStringLiteral("Clona "));
-    nStínítko = captionBox(this, "nStínítko", captions::detektor, QStringLiteral("Detektor"));
-    nSoučet = captionBox(this, "nSoučet", captions::soucet, QStringLiteral("Součet radiusvektorů"));
-    nPravděpodob = captionBox(this, "nPravděpodob", captions::pravdepodobnost, QStringLiteral("Pravděpodobnost dopadu"));
-    nZdroj = captionBox(this, "nZdroj", captions::zdroj, QStringLiteral("Zdroj fotonu"));
-    nAdresa = captionBox(this, "nAdresa", {584, 0, 97, 13}, webAddress);
-    nBezInterference = captionBox(this, "nBezInterference", captions::bezInterference, QStringLiteral("bez interference"));
-    nPredtim = captionBox(this, "nPredtim", captions::predtim, QStringLiteral("předtím"));
+    nClona = captionBox(this, "nClona", captions::clona);
+    nStínítko = captionBox(this, "nStínítko", captions::detektor);
+    nSoučet = captionBox(this, "nSoučet", captions::soucet);
+    nPravděpodob = captionBox(this, "nPravděpodob", captions::pravdepodobnost);
+    nZdroj = captionBox(this, "nZdroj", captions::zdroj);
+    nAdresa = captionBox(this, "nAdresa", {584, 0, 97, 13});
+    setCaption(nAdresa, webAddress);
+    nBezInterference = captionBox(this, "nBezInterference", captions::bezInterference);
+    nPredtim = captionBox(this, "nPredtim", captions::predtim);
     nSpomaleni = textBox(this, "nSpomaleni", {488, 40, 33, 19}, QStringLiteral("Spomaleni"));
 
-    frmAnimace = place(new QGroupBox(QStringLiteral("Animace"), this), "frmAnimace", {40, 56, 81, 73});
+    frmAnimace = place(new QGroupBox(this), "frmAnimace", {40, 56, 81, 73});
     frmAnimace->setFont(boldFont("MS Sans Serif", 8.25));
     setBackground(frmAnimace, grey);
-    opPomalá = place(new QRadioButton(QStringLiteral("Pomalá"), frmAnimace), "opPomalá", {8, 48, 57, 17});
-    opPomalší = place(new QRadioButton(QStringLiteral("Pomalejší"), frmAnimace), "opPomalší", {8, 32, 65, 13});
-    opRychla = place(new QRadioButton(QStringLiteral("Rychlá"), frmAnimace), "opRychla", {8, 16, 57, 17});
+    opPomalá = place(new QRadioButton(frmAnimace), "opPomalá", {8, 48, 57, 17});
+    opPomalší = place(new QRadioButton(frmAnimace), "opPomalší", {8, 32, 65, 13});
+    opRychla = place(new QRadioButton(frmAnimace), "opRychla", {8, 16, 57, 17});
     QFont platformFont = QApplication::font();
     platformFont.setResolveMask(QFont::AllPropertiesResolved); // not the frame's caption font
     for (QRadioButton *option : {opPomalá, opPomalší, opRychla}) {
@@ -378,10 +448,12 @@ std::vector<double> SpomalenaAnimace::probabilities() const
     return m_playback->run() ? m_playback->run()->probabilities() : std::vector<double>{};
 }
 
-// An action of the window with the keys written as a Czech user reads them; those keys trigger it in the window.
-QAction *SpomalenaAnimace::addCommand(const QString &text, const QString &keys, const QList<QKeySequence> &shortcuts)
+// An action of the window, named in the language in use (retranslate) with its first keys; the keys trigger it in
+// the window.
+QAction *SpomalenaAnimace::addCommand(const char *text, const QList<QKeySequence> &shortcuts)
 {
-    auto *action = new QAction(keys.isEmpty() ? text : text + u'\t' + keys, this);
+    auto *action = new QAction(this);
+    m_commandTexts.emplace_back(action, text);
     action->setShortcuts(shortcuts);
     action->setShortcutContext(Qt::WindowShortcut);
     addAction(action);
@@ -400,9 +472,9 @@ void SpomalenaAnimace::createCommands()
         addAction(line);
     };
 
-    commands.start = addCommand(QStringLiteral("Spustit animaci"), {}, {});
+    commands.start = addCommand(QT_TR_NOOP("Spustit animaci"), {});
     connect(commands.start, &QAction::triggered, cmdStart, &QPushButton::click);
-    commands.pause = addCommand(QStringLiteral("Pozastavit"), QStringLiteral("Mezerník"), {Qt::Key_Space, Qt::Key_Pause});
+    commands.pause = addCommand(QT_TR_NOOP("Pozastavit"), {Qt::Key_Space, Qt::Key_Pause});
     commands.pause->setAutoRepeat(false);
     connect(commands.pause, &QAction::triggered, this, [this, &playback] {
         if (playback.state() == Playback::State::Playing)
@@ -414,36 +486,36 @@ void SpomalenaAnimace::createCommands()
         else
             m_photons->resume();
     });
-    commands.stepForward = addCommand(QStringLiteral("O krok vpřed"), QStringLiteral("Šipka vpravo"), {Qt::Key_Right});
+    commands.stepForward = addCommand(QT_TR_NOOP("O krok vpřed"), {Qt::Key_Right});
     connect(commands.stepForward, &QAction::triggered, this, seekTo([](const Timeline &, size_t at) { return at + 1; }));
-    commands.stepBack = addCommand(QStringLiteral("O krok zpět"), QStringLiteral("Šipka vlevo"), {Qt::Key_Left});
+    commands.stepBack = addCommand(QT_TR_NOOP("O krok zpět"), {Qt::Key_Left});
     connect(commands.stepBack, &QAction::triggered, this,
             seekTo([](const Timeline &, size_t at) { return at > 0 ? at - 1 : 0; }));
-    commands.pointEnd = addCommand(QStringLiteral("Na konec bodu"), QStringLiteral("Page Down"), {Qt::Key_PageDown});
+    commands.pointEnd = addCommand(QT_TR_NOOP("Na konec bodu"), {Qt::Key_PageDown});
     connect(commands.pointEnd, &QAction::triggered, this,
             seekTo([](const Timeline &run, size_t at) { return run.endOf(run.pointAt(at)); }));
-    commands.pointBegin = addCommand(QStringLiteral("Na začátek bodu"), QStringLiteral("Page Up"), {Qt::Key_PageUp});
+    commands.pointBegin = addCommand(QT_TR_NOOP("Na začátek bodu"), {Qt::Key_PageUp});
     connect(commands.pointBegin, &QAction::triggered, this, seekTo([](const Timeline &run, size_t at) {
         const size_t point = run.pointAt(at);
         return at > run.beginOf(point) || point == 0 ? run.beginOf(point) : run.beginOf(point - 1);
     }));
-    commands.home = addCommand(QStringLiteral("Na začátek animace"), QStringLiteral("Home"), {Qt::Key_Home});
+    commands.home = addCommand(QT_TR_NOOP("Na začátek animace"), {Qt::Key_Home});
     connect(commands.home, &QAction::triggered, this, seekTo([](const Timeline &, size_t) { return size_t(0); }));
-    commands.end = addCommand(QStringLiteral("Na konec animace"), QStringLiteral("End"), {Qt::Key_End});
+    commands.end = addCommand(QT_TR_NOOP("Na konec animace"), {Qt::Key_End});
     connect(commands.end, &QAction::triggered, this, [&playback] { playback.finish(); });
     separator();
-    commands.parameters = addCommand(QStringLiteral("Parametry"), QStringLiteral("F2"), {Qt::Key_F2});
+    commands.parameters = addCommand(QT_TR_NOOP("Parametry"), {Qt::Key_F2});
     commands.parameters->setCheckable(true);
     connect(commands.parameters, &QAction::toggled, m_parameters.get(), &ParameterFields::setShown);
     connect(m_parameters.get(), &ParameterFields::shownChanged, commands.parameters, &QAction::setChecked);
-    commands.startingValues = addCommand(QStringLiteral("Výchozí hodnoty"), {}, {});
+    commands.startingValues = addCommand(QT_TR_NOOP("Výchozí hodnoty"), {});
     connect(commands.startingValues, &QAction::triggered, m_parameters.get(), &ParameterFields::writeStartingValues);
-    commands.holes = new QMenu(QStringLiteral("Otvory"), this);
+    commands.holes = new QMenu(this);
     addAction(commands.holes->menuAction());
     fillHolesMenu();
-    commands.pattern = addCommand(QStringLiteral("Průběh"), QStringLiteral("F3"), {Qt::Key_F3});
+    commands.pattern = addCommand(QT_TR_NOOP("Průběh"), {Qt::Key_F3});
     commands.pattern->setCheckable(true);
-    commands.watched = addCommand(QStringLiteral("Sledovat trasu fotonu"), QStringLiteral("F7"), {Qt::Key_F7});
+    commands.watched = addCommand(QT_TR_NOOP("Sledovat trasu fotonu"), {Qt::Key_F7});
     commands.watched->setCheckable(true);
     connect(commands.watched, &QAction::toggled, m_parameters.get(), &ParameterFields::setWatched);
     connect(m_parameters.get(), &ParameterFields::holesChanged, this, [this] {
@@ -452,35 +524,49 @@ void SpomalenaAnimace::createCommands()
         fillHolesMenu();
         showHoleCovers();
     });
-    commands.compare = addCommand(QStringLiteral("Porovnat s předchozím"), QStringLiteral("F6"), {Qt::Key_F6});
+    commands.compare = addCommand(QT_TR_NOOP("Porovnat s předchozím"), {Qt::Key_F6});
     commands.compare->setCheckable(true);
-    commands.photons = addCommand(QStringLiteral("Fotony"), QStringLiteral("F4"), {Qt::Key_F4});
+    commands.photons = addCommand(QT_TR_NOOP("Fotony"), {Qt::Key_F4});
     commands.photons->setCheckable(true);
     connect(commands.photons, &QAction::triggered, this, &SpomalenaAnimace::firePhotons);
-    commands.table = addCommand(QStringLiteral("Tabulka"), QStringLiteral("F5"), {Qt::Key_F5});
+    commands.table = addCommand(QT_TR_NOOP("Tabulka"), {Qt::Key_F5});
     connect(commands.table, &QAction::triggered, this, [this] {
         if (!m_table)
             m_table = new TableWindow(*this);
         m_table->showBeside();
     });
-    commands.brightRoom = addCommand(QStringLiteral("Kontrastní barvy"), QStringLiteral("F8"), {Qt::Key_F8});
+    commands.brightRoom = addCommand(QT_TR_NOOP("Kontrastní barvy"), {Qt::Key_F8});
     commands.brightRoom->setCheckable(true);
     connect(commands.brightRoom, &QAction::toggled, this, &SpomalenaAnimace::showColours);
     separator();
-    commands.copy = addCommand(QStringLiteral("Kopírovat obrázek"), QStringLiteral("Ctrl+C"), {QKeySequence::Copy});
+    commands.copy = addCommand(QT_TR_NOOP("Kopírovat obrázek"), {QKeySequence::Copy});
     connect(commands.copy, &QAction::triggered, this, [this] { QGuiApplication::clipboard()->setImage(picture()); });
-    commands.save = addCommand(QStringLiteral("Uložit obrázek…"), QStringLiteral("Ctrl+S"), {QKeySequence::Save});
+    commands.save = addCommand(QT_TR_NOOP("Uložit obrázek…"), {QKeySequence::Save});
     connect(commands.save, &QAction::triggered, this, &SpomalenaAnimace::savePictureAs);
     separator();
-    commands.fullScreen = addCommand(QStringLiteral("Celá obrazovka"), QStringLiteral("F11"), {Qt::Key_F11});
+    commands.fullScreen = addCommand(QT_TR_NOOP("Celá obrazovka"), {Qt::Key_F11});
     commands.fullScreen->setAutoRepeat(false);
     connect(commands.fullScreen, &QAction::triggered, this, [this] { m_layout->toggleFullScreen(); });
-    commands.help = addCommand(QStringLiteral("Nápověda"), QStringLiteral("F1"), {Qt::Key_F1});
+    commands.help = addCommand(QT_TR_NOOP("Nápověda"), {Qt::Key_F1});
     connect(commands.help, &QAction::triggered, this, &SpomalenaAnimace::showHelp);
-    commands.resetSettings = addCommand(QStringLiteral("Obnovit výchozí nastavení"), {}, {});
+    commands.resetSettings = addCommand(QT_TR_NOOP("Obnovit výchozí nastavení"), {});
     connect(commands.resetSettings, &QAction::triggered, this, [this] { m_memory->reset(); });
+    // Named in every language at once, so that anyone finds it.
+    commands.language = new QMenu(QStringLiteral("Jazyk / Language"), this);
+    auto *languages = new QActionGroup(commands.language);
+    for (const QString &code : language::codes()) {
+        QAction *item = commands.language->addAction(language::nameOf(code));
+        item->setCheckable(true);
+        item->setData(code);
+        languages->addAction(item);
+        connect(item, &QAction::triggered, this, [this, code] {
+            if (!m_playback->running() && language::use(code))
+                settings::setLanguage(code);
+        });
+    }
+    addAction(commands.language->menuAction());
     separator();
-    commands.quit = addCommand(QStringLiteral("Ukončit program"), {}, {});
+    commands.quit = addCommand(QT_TR_NOOP("Ukončit program"), {});
     connect(commands.quit, &QAction::triggered, cmdKonec, &QPushButton::click);
 
     // The menu by the keyboard, where the focus is.
@@ -506,10 +592,13 @@ void SpomalenaAnimace::updateCommands()
     commands.photons->setEnabled(!running && m_playback->run());
     commands.watched->setEnabled(!running);
     commands.compare->setEnabled(!running);
+    commands.language->menuAction()->setEnabled(!running);
+    for (QAction *item : commands.language->actions())
+        item->setChecked(item->data().toString() == language::current());
     fillHolesMenu();
     commands.photons->setChecked(photonsFly);
     const bool paused = m_playback->state() == Playback::State::Paused || m_photons->state() == Photons::State::Paused;
-    commands.pause->setText(paused ? QStringLiteral("Pokračovat\tMezerník") : QStringLiteral("Pozastavit\tMezerník"));
+    commands.pause->setText((paused ? tr("Pokračovat") : tr("Pozastavit")) + u'\t' + keys::nameOfFirst(commands.pause->shortcuts()));
 }
 
 // One item per hole, from the top, checked while open; made anew only when the number of holes changes.
@@ -521,9 +610,9 @@ void SpomalenaAnimace::fillHolesMenu()
         commands.holes->clear();
         items.clear();
         for (int hole = 1; hole <= holes; ++hole) {
-            QString text = QStringLiteral("Otvor %1").arg(hole);
+            QString text = tr("Otvor %1").arg(hole);
             if (holes > 1 && (hole == 1 || hole == holes))
-                text += hole == 1 ? QStringLiteral(" (horní)") : QStringLiteral(" (dolní)");
+                text = hole == 1 ? tr("Otvor %1 (horní)").arg(hole) : tr("Otvor %1 (dolní)").arg(hole);
             QAction *item = commands.holes->addAction(text);
             item->setCheckable(true);
             connect(item, &QAction::toggled, this, [this, hole](bool open) { m_parameters->setOpen(hole, open); });
@@ -606,11 +695,13 @@ void SpomalenaAnimace::photonsStopOrGoOn(Photons::State state)
     if (state == Photons::State::Stopped && m_photons->total() > 0) {
         const QString hits = words::hitsInWords(m_photons->hits());
         describeDrawing(resultInWords() + u' ' + hits);
-        cmdStart->setAccessibleDescription(QStringLiteral("Fotony zastaveny. ") + hits);
+        cmdStart->setAccessibleDescription(tr("Fotony zastaveny.") + u' ' + hits);
     } else if (state == Photons::State::Paused) {
-        cmdStart->setAccessibleDescription(QStringLiteral("Fotony pozastaveny. Mezerník je pustí dál, F4 je zastaví."));
+        cmdStart->setAccessibleDescription(tr("Fotony pozastaveny. %1 je pustí dál, %2 je zastaví.")
+                                               .arg(keys::name(Qt::Key_Space), keys::nameOfFirst(commands.photons->shortcuts())));
     } else if (state == Photons::State::Firing) {
-        cmdStart->setAccessibleDescription(QStringLiteral("Fotony dopadají jeden po druhém. Mezerník je pozastaví, F4 zastaví."));
+        cmdStart->setAccessibleDescription(tr("Fotony dopadají jeden po druhém. %1 je pozastaví, %2 zastaví.")
+                                               .arg(keys::name(Qt::Key_Space), keys::nameOfFirst(commands.photons->shortcuts())));
     }
 }
 
@@ -681,9 +772,9 @@ bool SpomalenaAnimace::savePicture(const QString &fileName)
     QImageWriter writer(&file, "png");
     if (file.open(QIODevice::WriteOnly) && writer.write(picture()) && file.commit())
         return true;
-    const QString why = whyNotSaved(fileName, file, writer.error() == QImageWriter::DeviceError, QStringLiteral("Obrázky"));
-    QMessageBox::warning(this, QStringLiteral("Obrázek nebyl uložen"),
-                         QStringLiteral("Obrázek se nepodařilo uložit do souboru „%1“.\n\n%2")
+    const QString why = whyNotSaved(fileName, file, writer.error() == QImageWriter::DeviceError, tr("Obrázky"));
+    QMessageBox::warning(this, tr("Obrázek nebyl uložen"),
+                         tr("Obrázek se nepodařilo uložit do souboru „%1“.\n\n%2")
                              .arg(QDir::toNativeSeparators(fileName), why));
     return false;
 }
@@ -697,21 +788,20 @@ void SpomalenaAnimace::savePictureAs()
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QDir::homePath();
     const QString suggested = QStringLiteral("kestrova-%1.png").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmm")));
-    QFileDialog dialog(this, QStringLiteral("Uložit obrázek"), QDir(folder).filePath(suggested),
-                       QStringLiteral("Obrázek PNG (*.png)"));
+    QFileDialog dialog(this, tr("Uložit obrázek"), QDir(folder).filePath(suggested), tr("Obrázek PNG (*.png)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("png"));
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Složka:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Název souboru:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Typ souboru:"));
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Uložit"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Zrušit"));
+    dialog.setLabelText(QFileDialog::LookIn, tr("Složka:"));
+    dialog.setLabelText(QFileDialog::FileName, tr("Název souboru:"));
+    dialog.setLabelText(QFileDialog::FileType, tr("Typ souboru:"));
+    dialog.setLabelText(QFileDialog::Accept, tr("Uložit"));
+    dialog.setLabelText(QFileDialog::Reject, tr("Zrušit"));
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
         const QString fileName = dialog.selectedFiles().constFirst();
         if (QFileInfo::exists(fileName)
-            && QMessageBox::question(this, QStringLiteral("Uložit obrázek"),
-                                     QStringLiteral("Soubor „%1“ už existuje. Nahradit ho?").arg(QDir::toNativeSeparators(fileName)),
+            && QMessageBox::question(this, tr("Uložit obrázek"),
+                                     tr("Soubor „%1“ už existuje. Nahradit ho?").arg(QDir::toNativeSeparators(fileName)),
                                      QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
                    != QMessageBox::Yes)
             continue;
@@ -813,8 +903,8 @@ bool SpomalenaAnimace::dropsDuringRun(QObject *watched, QEvent *event) const
 // The slow-down and what it means, for the tooltip and for assistive technology.
 void SpomalenaAnimace::describeSlowDown()
 {
-    const QString meaning = QStringLiteral("Zpomalení %1 z 10; projeví se při příštím spuštění").arg(HScroll1->value());
-    HScroll1->setToolTip(meaning + QStringLiteral(". Vlevo nejrychleji, vpravo nejpomaleji."));
+    const QString meaning = tr("Zpomalení %1 z %2; projeví se při příštím spuštění").arg(HScroll1->value()).arg(HScroll1->maximum());
+    HScroll1->setToolTip(meaning + u' ' + tr("Vlevo nejrychleji, vpravo nejpomaleji."));
     HScroll1->setAccessibleDescription(HScroll1->toolTip());
     accessibility::setValueText(HScroll1, meaning);
 }
@@ -824,8 +914,8 @@ void SpomalenaAnimace::setStartText(const QString &text)
 {
     constexpr int margins = 10;
     cmdStart->setText(text);
-    const int widthAtOne = qRound(cmdStart->width() / m_layout->scale());
-    m_layout->setFont(cmdStart, fitted(m_startFont, text, widthAtOne - margins));
+    const int widthAtOne = m_layout ? qRound(cmdStart->width() / m_layout->scale()) : cmdStart->width();
+    setFittedFont(cmdStart, fitted(m_startFont, text, widthAtOne - margins));
 }
 
 // The band of the run is drawn over the hint first of all; the drawing's old result is gone with it.
@@ -851,7 +941,7 @@ void SpomalenaAnimace::runBegins()
 
     accessibility::setCovered(Label2);
     describeDrawing();
-    cmdStart->setAccessibleDescription(runningDescription);
+    cmdStart->setAccessibleDescription(runningDescription());
     accessibility::setBusy(this, true);
 }
 
@@ -859,16 +949,16 @@ void SpomalenaAnimace::runPausedOrGoesOn(Playback::State state)
 {
     updateCommands();
     if (state == Playback::State::Paused) {
-        setStartText(QStringLiteral("Pokračovat"));
+        setStartText(tr("Pokračovat"));
         cmdStart->setEnabled(true);
         cmdStart->setAccessibleDescription(words::pausedInWords(*m_playback->run(), m_playback->position()));
         cmdStart->setFocus();
         accessibility::setBusy(this, false);
     } else if (state == Playback::State::Playing) {
-        setStartText(QStringLiteral("Start"));
+        setStartText(tr("Start"));
         cmdStart->setEnabled(false);
         setFocus();
-        cmdStart->setAccessibleDescription(runningDescription);
+        cmdStart->setAccessibleDescription(runningDescription());
         accessibility::setBusy(this, true);
     }
 }
@@ -891,7 +981,7 @@ void SpomalenaAnimace::runEnds()
         m_layout->setFont(nPredtim, fitted(QApplication::font(), nPredtim->text(), captions::predtim.width() - 8));
     }
     nPredtim->setVisible(m_playback->run()->previous().has_value());
-    setStartText(QStringLiteral("Start"));
+    setStartText(tr("Start"));
     for (QWidget *control : handledControls())
         control->setEnabled(true);
     m_parameters->setRunning(false);
@@ -901,7 +991,7 @@ void SpomalenaAnimace::runEnds()
 
     describeDrawing(resultInWords());
     const QString extrema = words::extremaInWords(probabilities());
-    cmdStart->setAccessibleDescription(QStringLiteral("Animace doběhla. ") + (extrema.isEmpty() ? QString() : extrema + u' ')
-                                       + QStringLiteral("Celý výsledek popisuje kresba pokusu. Start ji spustí znovu."));
+    cmdStart->setAccessibleDescription(tr("Animace doběhla.") + u' ' + (extrema.isEmpty() ? QString() : extrema + u' ')
+                                       + tr("Celý výsledek popisuje kresba pokusu. Start ji spustí znovu."));
     accessibility::setBusy(this, false);
 }

@@ -102,6 +102,7 @@ public:
         QAction *fullScreen = nullptr;  // F11
         QAction *help = nullptr;        // F1
         QAction *resetSettings = nullptr; // "Obnovit výchozí nastavení": what is remembered, as at the first start
+        QMenu *language = nullptr;      // "Jazyk / Language": Čeština, English, Slovenčina; at once, but during a run
         QAction *quit = nullptr;        // "KONEC"
     };
     Commands commands;
@@ -146,6 +147,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
     // A click on a hole of the drawing covers it or opens it again.
     void mousePressEvent(QMouseEvent *event) override;
 
@@ -163,7 +165,12 @@ private:
     void photonsStopOrGoOn(Photons::State state);
     void createCommands();
     void updateCommands();
-    QAction *addCommand(const QString &text, const QString &keys, const QList<QKeySequence> &shortcuts);
+    QAction *addCommand(const char *text, const QList<QKeySequence> &shortcuts);
+    std::vector<std::pair<QAction *, const char *>> m_commandTexts; // each command's text in Czech, to translate
+    // Every text in the language in use.
+    void retranslate();
+    void setCaption(QLineEdit *caption, const QString &text);
+    void setFittedFont(QWidget *control, const QFont &font);
     void showCommands(const QPoint &globalPosition);
     bool dropsDuringRun(QObject *watched, QEvent *event) const;
     void setStartText(const QString &text);
@@ -173,7 +180,6 @@ private:
     void createControls();
     void arrangeTabOrder();
     void connectHandlers();
-    void describeForAssistiveTechnology();
     // The drawing in words with the parameters in the fields, which are those of the run drawn, if any.
     QString resultInWords() const;
     void describeDrawing(const QString &result = {});

@@ -8,6 +8,7 @@
 #include "spomalenaanimace.h"
 #include "tableexport.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
@@ -33,19 +34,14 @@ TableWindow::TableWindow(SpomalenaAnimace &mainWindow)
     , m_main(mainWindow)
     , m_summary(new QLabel(this))
     , m_view(new QTableView(this))
-    , m_copyButton(new QPushButton(QStringLiteral("Kopírovat tabulku"), this))
-    , m_saveButton(new QPushButton(QStringLiteral("Uložit jako CSV…"), this))
-    , m_copy(QStringLiteral("Kopírovat"))
+    , m_copyButton(new QPushButton(this))
+    , m_saveButton(new QPushButton(this))
 {
     setObjectName(QStringLiteral("table"));
-    setWindowTitle(QStringLiteral("Tabulka – Kestrova"));
-    setAccessibleName(windowTitle());
+    retranslate();
     m_summary->setWordWrap(true);
     m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_view->setModel(&m_table);
-    m_view->setAccessibleName(QStringLiteral("Hodnoty v bodech detektoru"));
-    m_view->setAccessibleDescription(QStringLiteral("Řádek na každý bod detektoru, bod 1 je nejníže. Ctrl+C kopíruje "
-                                                    "výběr, bez výběru celou tabulku."));
     m_view->verticalHeader()->hide(); // the first column numbers the points
     m_view->setTabKeyNavigation(false); // Tab goes on to the buttons; the arrows walk the cells
     m_view->setWordWrap(false);
@@ -82,11 +78,32 @@ TableWindow::TableWindow(SpomalenaAnimace &mainWindow)
     showRun();
 }
 
+void TableWindow::retranslate()
+{
+    m_copyButton->setText(QCoreApplication::translate("TableWindow", "Kopírovat tabulku"));
+    m_saveButton->setText(QCoreApplication::translate("TableWindow", "Uložit jako CSV…"));
+    m_copy.setText(QCoreApplication::translate("TableWindow", "Kopírovat"));
+    setWindowTitle(QCoreApplication::translate("TableWindow", "Tabulka – Kestrova"));
+    setAccessibleName(windowTitle());
+    m_view->setAccessibleName(QCoreApplication::translate("TableWindow", "Hodnoty v bodech detektoru"));
+    m_view->setAccessibleDescription(QCoreApplication::translate("TableWindow", "Řádek na každý bod detektoru, bod 1 je "
+                                                                 "nejníže. Ctrl+C kopíruje výběr, bez výběru celou tabulku."));
+}
+
+void TableWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        showRun();
+    }
+}
+
 void TableWindow::showRun()
 {
     const Playback &playback = m_main.playback();
     m_table.setRun(playback.running() ? nullptr : playback.run());
-    m_summary->setText(playback.running() ? QStringLiteral("Pokus právě probíhá; tabulka ukáže jeho hodnoty, až doběhne.")
+    m_summary->setText(playback.running() ? QCoreApplication::translate("TableWindow", "Pokus právě probíhá; tabulka ukáže jeho hodnoty, až doběhne.")
                                           : m_table.summary());
     for (QWidget *button : {m_copyButton, m_saveButton})
         button->setEnabled(m_table.rowCount() > 0);
@@ -166,8 +183,8 @@ bool TableWindow::saveCsv(const QString &fileName, const QLocale &locale)
     const bool written = opened && file.write(bytes) == bytes.size() && file.flush();
     if (written && (device || saved.commit()))
         return true;
-    QMessageBox::warning(this, QStringLiteral("Tabulka nebyla uložena"),
-                         QStringLiteral("Tabulku se nepodařilo uložit do souboru „%1“.\n\n%2")
+    QMessageBox::warning(this, QCoreApplication::translate("TableWindow", "Tabulka nebyla uložena"),
+                         QCoreApplication::translate("TableWindow", "Tabulku se nepodařilo uložit do souboru „%1“.\n\n%2")
                              .arg(QDir::toNativeSeparators(fileName),
                                   whyNotSaved(fileName, file, opened && !written, QStringLiteral("Dokumenty"))));
     return false;
@@ -180,8 +197,8 @@ void TableWindow::saveCsvAs()
         folder = QDir::homePath();
     const QString suggested = QStringLiteral("kestrova-%1.csv")
                                   .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmm")));
-    QFileDialog dialog(this, QStringLiteral("Uložit tabulku"), QDir(folder).filePath(suggested),
-                       QStringLiteral("Tabulka CSV (*.csv)"));
+    QFileDialog dialog(this, QCoreApplication::translate("TableWindow", "Uložit tabulku"), QDir(folder).filePath(suggested),
+                       QCoreApplication::translate("TableWindow", "Tabulka CSV (*.csv)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("csv"));
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -192,8 +209,8 @@ void TableWindow::saveCsvAs()
     while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
         const QString fileName = dialog.selectedFiles().constFirst();
         if (QFileInfo::exists(fileName)
-            && QMessageBox::question(this, QStringLiteral("Uložit tabulku"),
-                                     QStringLiteral("Soubor „%1“ už existuje. Nahradit ho?").arg(QDir::toNativeSeparators(fileName)),
+            && QMessageBox::question(this, QCoreApplication::translate("TableWindow", "Uložit tabulku"),
+                                     QCoreApplication::translate("TableWindow", "Soubor „%1“ už existuje. Nahradit ho?").arg(QDir::toNativeSeparators(fileName)),
                                      QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
                    != QMessageBox::Yes)
             continue;

@@ -44,10 +44,12 @@ public:
     QTableView *view() const { return m_view; }
 
 protected:
+    void changeEvent(QEvent *event) override;
     // The main window's resizes, for the zoom.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void retranslate(); // every text, in the language in use
     // The last finished run, none while one plays; its hits as they are.
     void showRun();
     void showHits();

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtimeerror.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <limits>
 
@@ -15,18 +17,18 @@ QString RuntimeError::text() const
 {
     switch (m_number) {
     case Overflow:
-        return QStringLiteral("Přetečení");
+        return QCoreApplication::translate("RuntimeError", "Přetečení");
     case TypeMismatch:
-        return QStringLiteral("Neshoda typů");
+        return QCoreApplication::translate("RuntimeError", "Neshoda typů");
     case InvalidPropertyValue:
-        return QStringLiteral("Neplatná hodnota vlastnosti");
+        return QCoreApplication::translate("RuntimeError", "Neplatná hodnota vlastnosti");
     }
     return {};
 }
 
 QString RuntimeError::message() const
 {
-    return QStringLiteral("Chyba za běhu %1: %2").arg(int(m_number)).arg(text());
+    return QCoreApplication::translate("RuntimeError", "Chyba za běhu %1: %2").arg(int(m_number)).arg(text());
 }
 
 double checked(double value)

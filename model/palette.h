@@ -4,6 +4,8 @@
 
 #include "formdrawing.h"
 
+#include <QtGlobal>
+
 #include <array>
 #include <optional>
 
@@ -35,7 +37,8 @@ constexpr FormDrawing::Colour photonMark = 0x000000B0;     // dark red: where a 
 constexpr FormDrawing::Colour photonTally = 0x00008CFF;    // orange: a point's share of the photons
 
 // The Czech names of pathsBetween, for the help's legend.
-constexpr std::array<const char *, 6> pathsBetweenNames{"purpurová", "modrozelená", "hnědá", "žlutá", "fialová", "růžová"};
+constexpr std::array<const char *, 6> pathsBetweenNames{QT_TRANSLATE_NOOP("palette", "purpurová"), QT_TRANSLATE_NOOP("palette", "modrozelená"), QT_TRANSLATE_NOOP("palette", "hnědá"),
+     QT_TRANSLATE_NOOP("palette", "žlutá"), QT_TRANSLATE_NOOP("palette", "fialová"), QT_TRANSLATE_NOOP("palette", "růžová")};
 
 // One palette of the picture: every colour a run draws with but the grey it erases with.
 struct Colours
@@ -74,7 +77,9 @@ constexpr Colours brightRoom{
     .noInterference = 0x00595959, // dark grey #595959, 3.9 : 1
     .photonMark = photonMark,     // dark red #B00000, 4.1 : 1
     .photonTally = 0x000044A8,    // dark orange #A84400, 3.3 : 1
-    .pathsBetweenNames = {"purpurová", "modrozelená", "hnědá", "olivová", "fialová", "malinová"},
+    .pathsBetweenNames = {QT_TRANSLATE_NOOP("palette", "purpurová"), QT_TRANSLATE_NOOP("palette", "modrozelená"),
+                           QT_TRANSLATE_NOOP("palette", "hnědá"), QT_TRANSLATE_NOOP("palette", "olivová"),
+                           QT_TRANSLATE_NOOP("palette", "fialová"), QT_TRANSLATE_NOOP("palette", "malinová")},
     .previous = 0x008B3D48,       // dark slate blue #483D8B, 5.0 : 1
 };
 

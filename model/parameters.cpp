@@ -33,30 +33,36 @@ bool foreignDecimalSeparator(const QString &typed, const QLocale &locale)
 std::variant<double, QString> check(const Parameter &parameter, const QString &text, const QLocale &locale)
 {
     const QString typed = text.trimmed();
-    const QString name = parameter.name.toString();
-    const auto outOfRange = [&] { return QStringLiteral("„%1“ v poli „%2“ je mimo rozsah.").arg(quoted(typed), name); };
+    const QString name = nameOf(parameter);
+    const auto outOfRange = [&] { return QCoreApplication::translate("parameters", "Hodnota „%1“ v poli „%2“ je mimo rozsah.").arg(quoted(typed), name); };
     QString problem;
     try {
         const double value = numberFromText(text, locale);
         if (value >= parameter.least && value <= parameter.most && (!parameter.whole || value == std::floor(value)))
             return value;
         problem = value >= parameter.least && value <= parameter.most
-                      ? QStringLiteral("„%1“ v poli „%2“ není celé číslo.").arg(quoted(typed), name)
+                      ? QCoreApplication::translate("parameters", "Hodnota „%1“ v poli „%2“ není celé číslo.").arg(quoted(typed), name)
                       : outOfRange();
     } catch (const RuntimeError &error) {
         if (error.number() == RuntimeError::Overflow) {
             problem = outOfRange();
         } else if (typed.isEmpty()) {
-            problem = QStringLiteral("Pole „%1“ je prázdné.").arg(name);
+            problem = QCoreApplication::translate("parameters", "Pole „%1“ je prázdné.").arg(name);
         } else {
-            problem = QStringLiteral("„%1“ v poli „%2“ není číslo.").arg(quoted(typed), name);
+            problem = QCoreApplication::translate("parameters", "Hodnota „%1“ v poli „%2“ není číslo.").arg(quoted(typed), name);
             if (foreignDecimalSeparator(typed, locale))
-                problem += QStringLiteral(" Desetinnou část oddělte znakem „%1“.").arg(locale.decimalPoint());
+                problem += u' ' + (locale.decimalPoint() == QLatin1String(",") ? QCoreApplication::translate("parameters", "Desetinná místa oddělte čárkou.")
+                                                                               : QCoreApplication::translate("parameters", "Desetinná místa oddělte tečkou."));
         }
     }
-    return problem + QStringLiteral(" Zadejte číslo od %1 do %2, například %3.")
+    return problem + u' ' + QCoreApplication::translate("parameters", "Zadejte číslo od %1 do %2, například %3.")
                          .arg(written(parameter.least, locale), written(parameter.most, locale),
                               written(parameter.example, locale));
+}
+
+QString nameOf(const Parameter &parameter)
+{
+    return QCoreApplication::translate("parameters", parameter.name);
 }
 
 double largestSpacing(int holeCount)
@@ -68,9 +74,9 @@ std::optional<QString> checkHoles(int holeCount, double spacingValue, const QLoc
 {
     if (holeCount <= 1 || spacingValue <= largestSpacing(holeCount))
         return std::nullopt;
-    return QStringLiteral("Pole „%1“ a „%2“ spolu nesouhlasí: při počtu otvorů %3 a rozteči %4 se otvory na clonu "
-                          "nevejdou. Při tomto počtu zadejte rozteč nejvýše %5, nebo zmenšete počet otvorů.")
-        .arg(holes.name.toString(), spacing.name.toString(), QString::number(holeCount), written(spacingValue, locale),
+    return QCoreApplication::translate("parameters", "Pole „%1“ a „%2“ spolu nesouhlasí: při počtu otvorů %3 a rozteči %4 se otvory na clonu nevejdou. "
+              "Při tomto počtu zadejte rozteč nejvýše %5, nebo zmenšete počet otvorů.")
+        .arg(nameOf(holes), nameOf(spacing), QString::number(holeCount), written(spacingValue, locale),
              written(largestSpacing(holeCount), locale));
 }
 

@@ -4,9 +4,9 @@
 
 #include "apparatus.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QString>
-#include <QStringView>
 
 #include <optional>
 #include <variant>
@@ -18,7 +18,7 @@ namespace parameters {
 
 struct Parameter
 {
-    QStringView name;   // as its label reads
+    const char *name = ""; // as its label reads, in Czech; nameOf() translates it
     double least = 0;   // the range, both ends included
     double most = 0;
     int start = 0;      // written at load, and again by "Výchozí hodnoty"
@@ -28,7 +28,7 @@ struct Parameter
 
 // The sum column (distance + sumColumnOffset) with all arrows added there (chainLength) stays clear of the bars' base line;
 // a distance below 0 means nothing to a class.
-inline constexpr Parameter distance{u"Vzdálenost clony", 0,
+inline constexpr Parameter distance{QT_TRANSLATE_NOOP("parameters", "Vzdálenost clony"), 0,
                              apparatus::barX - apparatus::chainLength - apparatus::sumColumnOffset, 200, 150};
 static_assert(distance.least + apparatus::sumColumnOffset - apparatus::chainLength >= apparatus::apertureX,
               "the sum column's arrows reach the aperture screen");
@@ -38,19 +38,22 @@ static_assert(distance.least + apparatus::sumColumnOffset - apparatus::chainLeng
 // With more holes the limit is the same, since neighbouring paths differ as they do at two holes and the main
 // maxima stand where they stand at two. But N holes put N − 2 weaker maxima between two main ones, 1 / N of their
 // spacing apart, which eleven points cannot follow: the curve (Průběh) shows them.
-inline constexpr Parameter frequency{u"Frekvence fotonů", 0, 1.4, 1, 0.5};
+inline constexpr Parameter frequency{QT_TRANSLATE_NOOP("parameters", "Frekvence fotonů"), 0, 1.4, 1, 0.5};
 
 // Two holes, at axisY ∓ spacing / 2, stay on the screen line; the lower one has the less room. 0: they coincide.
 // More holes span (holes − 1) × spacing, which must fit into the same length (checkHoles).
-inline constexpr Parameter spacing{u"Rozteč děr", 0, 2 * (apparatus::lineBottom - apparatus::axisY), 40, 80};
+inline constexpr Parameter spacing{QT_TRANSLATE_NOOP("parameters", "Rozteč děr"), 0, 2 * (apparatus::lineBottom - apparatus::axisY), 40, 80};
 static_assert(apparatus::axisY - spacing.most / 2 >= apparatus::lineTop, "the upper hole leaves the screen line");
 
 // Each path's arrow is chainLength / N long (interference.h), so that N arrows in step still make the longest bar.
 // At 8 holes it is 5 px, two and a half times its 2-px width: the least at which a student still reads where an
 // arrow points. Eight holes at the starting spacing, 280 px end to end, fit on the screen line.
-inline constexpr Parameter holes{u"Počet otvorů", 1, 8, 2, 3, true};
+inline constexpr Parameter holes{QT_TRANSLATE_NOOP("parameters", "Počet otvorů"), 1, 8, 2, 3, true};
 static_assert(apparatus::chainLength / holes.most >= 2.5 * 2, "the arrows of the most holes are too short to read");
 static_assert((holes.most - 1) * spacing.start <= spacing.most, "the most holes do not fit at the starting spacing");
+
+// The parameter's name in the language in use.
+QString nameOf(const Parameter &parameter);
 
 // The text read as a number in the locale, as the run reads it, and within the parameter's range: the value.
 // Otherwise a Czech message that names the field, says what is wrong and gives the range and an example in the

@@ -85,22 +85,22 @@ private Q_SLOTS:
         const double refused = std::numeric_limits<double>::quiet_NaN();
         QTest::newRow("distance at its most") << "distance" << c << "290" << 290.0 << "";
         QTest::newRow("distance beyond") << "distance" << c << "290.5" << refused
-                                         << "„290.5“ v poli „Vzdálenost clony“ je mimo rozsah. Zadejte číslo od 0 do 290, "
+                                         << "Hodnota „290.5“ v poli „Vzdálenost clony“ je mimo rozsah. Zadejte číslo od 0 do 290, "
                                             "například 150.";
         QTest::newRow("negative distance") << "distance" << c << "-0.5" << refused << "mimo rozsah";
-        QTest::newRow("too large for a double") << "distance" << c << "1e999" << refused << "„1e999“ v poli „Vzdálenost clony“ je mimo";
-        QTest::newRow("a word") << "distance" << c << "abc" << refused << "„abc“ v poli „Vzdálenost clony“ není číslo. Zadejte";
+        QTest::newRow("too large for a double") << "distance" << c << "1e999" << refused << "Hodnota „1e999“ v poli „Vzdálenost clony“ je mimo";
+        QTest::newRow("a word") << "distance" << c << "abc" << refused << "Hodnota „abc“ v poli „Vzdálenost clony“ není číslo. Zadejte";
         QTest::newRow("a long paste is cut short") << "distance" << c << QString(300, u'7') << refused
-                                                   << "„77777777777777777777…“ v poli";
+                                                   << "Hodnota „77777777777777777777…“ v poli";
         QTest::newRow("cut short, a character kept whole") << "distance" << c << QString(19, u'x') + QStringLiteral("😀xx")
                                                            << refused << QString(19, u'x') + QStringLiteral("…“");
         QTest::newRow("decimal comma in Czech") << "frequency" << czech << "1,4" << 1.4 << "";
         QTest::newRow("just beyond, in Czech") << "frequency" << czech << "1,41" << refused << "od 0 do 1,4, například 0,5.";
         QTest::newRow("decimal point in Czech")
             << "frequency" << czech << "0.5" << refused
-            << "„0.5“ v poli „Frekvence fotonů“ není číslo. Desetinnou část oddělte znakem „,“. Zadejte číslo od 0 do 1,4, "
+            << "Hodnota „0.5“ v poli „Frekvence fotonů“ není číslo. Desetinná místa oddělte čárkou. Zadejte číslo od 0 do 1,4, "
                "například 0,5.";
-        QTest::newRow("placeholders stay as typed") << "frequency" << c << "%1%2" << refused << "„%1%2“ v poli „Frekvence";
+        QTest::newRow("placeholders stay as typed") << "frequency" << c << "%1%2" << refused << "Hodnota „%1%2“ v poli „Frekvence";
         QTest::newRow("spacing at its most") << "spacing" << c << "341" << 341.0 << "";
         QTest::newRow("spacing beyond") << "spacing" << c << "341.5" << refused << "od 0 do 341, například 80.";
         QTest::newRow("empty") << "spacing" << czech << "" << refused << "Pole „Rozteč děr“ je prázdné. Zadejte";

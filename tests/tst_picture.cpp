@@ -27,7 +27,7 @@ private Q_SLOTS:
         const QStringList running{"O krok vpřed", "O krok zpět", "Na konec bodu", "Na začátek bodu",
                                   "Na začátek animace", "Na konec animace"};
         QTest::newRow("before a run, Menu") << 0 << QKeySequence(Qt::Key_Menu)
-                                            << QStringList{"Spustit animaci", "Výchozí hodnoty", "Otvory", "Sledovat trasu fotonu", "Porovnat s předchozím"} + always + QStringList{"Ukončit program"};
+                                            << QStringList{"Spustit animaci", "Výchozí hodnoty", "Otvory", "Sledovat trasu fotonu", "Porovnat s předchozím", "Jazyk / Language"} + always + QStringList{"Ukončit program"};
         QTest::newRow("playing, Shift+F10") << 1 << QKeySequence(Qt::SHIFT | Qt::Key_F10) << QStringList{"Pozastavit"} + running + always;
         QTest::newRow("paused, Menu") << 2 << QKeySequence(Qt::Key_Menu) << QStringList{"Pokračovat"} + running + always;
     }

@@ -303,8 +303,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("error");       // run-time error of a field the program writes; 0: none
         const auto ofDistance = " Zadejte číslo od 0 do 290, například 150.";
         QTest::newRow("distance empty") << "nVzdalenost" << "" << QString("Pole „Vzdálenost clony“ je prázdné.") + ofDistance << 0;
-        QTest::newRow("spacing decimal comma in C locale") << "nRd" << "4,5" << "není číslo. Desetinnou část oddělte znakem „.“. Zadejte číslo od 0 do 341, například 80." << 0;
-        QTest::newRow("markup is shown as typed") << "nRd" << "<b>40</b>" << "„<b>40</b>“ v poli „Rozteč děr“" << 0;
+        QTest::newRow("spacing decimal comma in C locale") << "nRd" << "4,5" << "není číslo. Desetinná místa oddělte tečkou. Zadejte číslo od 0 do 341, například 80." << 0;
+        QTest::newRow("markup is shown as typed") << "nRd" << "<b>40</b>" << "Hodnota „<b>40</b>“ v poli „Rozteč děr“" << 0;
         QTest::newRow("frequency a word") << "nUr" << "x" << "od 0 do 1.4, například 0.5." << 0;
         QTest::newRow("slow-down empty") << "nSpomaleni" << "" << "" << 13;
         QTest::newRow("absurd slow-down") << "nSpomaleni" << "1e305" << "" << 6;
