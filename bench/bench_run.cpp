@@ -4,9 +4,9 @@
 // accuracy of the pacing with a pause in the middle, memory over many runs (the parameters changing too), the cost
 // of drawing the picture anew when the window grows to 1.8 times its size (a full-HD projector), and how soon a
 // closed window ends the program.
-// With --zoomed, for a real X server: the processor share of a paced run at 1:1 and at 1.8 and of a paused one, and
-// how long a step forward and back take to reach the screen at 1.8; photons landing, also with the table open.
-// how long a step forward and back take to reach the screen at 1.8.
+// With --zoomed, for a real X server: the processor share of a paced run at 1:1 (also beside the previous run, F6) and
+// at 1.8 and of a paused one, how long a step forward and back take to reach the screen at 1.8, and photons landing,
+// also with the table open.
 // Start-up: from the program's process starting to its window shown, offscreen, and its resident memory then; once
 // with no settings and once with a settings file to read.
 #include "canvas.h"
@@ -148,6 +148,17 @@ struct Bench
             playback.finish();
         }
         return median(shares);
+    }
+
+    // The processor's share of a paced run at slow-down 1 with the last finished run drawn beside it (F6), which is
+    // left off again.
+    double compareCpuShare()
+    {
+        run(std::chrono::nanoseconds(0)); // a finished run to compare the first with
+        window.commands.compare->setChecked(true);
+        const double share = cpuShare(false);
+        window.commands.compare->setChecked(false);
+        return playback.run()->previous() ? share : -1; // nothing compared: no figure
     }
 
     // The processor's share while photons land after a run with the whole pattern, for three seconds.
@@ -297,6 +308,7 @@ int main(int argc, char *argv[])
     if (argc > 1 && QByteArray(argv[1]) == "--zoomed") {
         const QByteArray platform = QGuiApplication::platformName().toLatin1();
         print(("cpu_share_f1_" + platform).constData(), bench.cpuShare(false));
+        print(("cpu_share_f1_compare_" + platform).constData(), bench.compareCpuShare());
         print(("cpu_share_paused_" + platform).constData(), bench.cpuShare(true));
         setFieldNumber(bench.window.nPocetOtvoru, mostHoles);
         print(("cpu_share_f1_8_holes_" + platform).constData(), bench.cpuShare(false));

@@ -12,6 +12,8 @@ window over it through ImageMagick's display, and what a window manager would do
 Nothing here asserts how long anything takes; every wait is bounded so that nothing hangs."""
 
 import argparse
+import cmath
+import math
 import os
 import subprocess
 import sys
@@ -47,7 +49,8 @@ LIGHT_GREEN = (0xC0, 0xFF, 0xC0)
 BOUND = 60  # seconds: the most any single wait may take
 
 # The context menu's items below "Výchozí hodnoty", separators left out, from the bottom up.
-MENU_BELOW_STARTING_VALUES = ["Ukončit program", "Nápověda", "Celá obrazovka", "Uložit obrázek", "Kopírovat obrázek",
+MENU_BELOW_STARTING_VALUES = ["Ukončit program", "Jazyk / Language", "Obnovit výchozí nastavení", "Nápověda",
+                              "Celá obrazovka", "Uložit obrázek", "Kopírovat obrázek", "Kontrastní barvy", "Tabulka",
                               "Fotony", "Porovnat s předchozím", "Sledovat trasu fotonu", "Průběh", "Otvory"]
 
 # Maximised on a full-HD projector: everything 1.8 times larger.
@@ -68,6 +71,11 @@ SUM_COLUMN_OFFSET = 220
 # open, black once covered.
 UPPER_HOLE = (150, 320)
 IN_UPPER_HOLE = (147, 323)
+# With "Porovnat s předchozím" (F6): the previous run's bars, this far above the bars, in slate blue, and the caption
+# of what differed, under the bars.
+PREVIOUS_ABOVE = 4
+SLATE_BLUE = (0x6A, 0x5A, 0xCD)
+COMPARE_CAPTION = (450, 536, 260, 17)
 
 
 def luminance(colour):
@@ -86,6 +94,14 @@ def contrast(a, b):
 
 def bar_y(point):
     return 500.94 - 40 * point
+
+
+def two_hole_bars(spacing):
+    """The bars of two holes at the spacing, the other parameters the starting ones, summed as phasors here."""
+    def bar(y):
+        lengths = [math.hypot(100, 340.5 + side * spacing / 2 - y) for side in (-1, 1)]
+        return 0.1 * abs(sum(20 * cmath.exp(0.15j * length) for length in lengths)) ** 2
+    return [bar(bar_y(point)) for point in range(11)]
 
 
 class Image:
@@ -136,6 +152,25 @@ class Image:
 
     def bars(self):
         return [self.bar(point) for point in range(11)]
+
+    def previous_bar(self, point):
+        """In the window's pixels, the previous run's bar above the point's: its slate-blue run from right of the base
+        line to its square end; None when there is none."""
+        zoom = self.zoom
+        centre = int((bar_y(point) - PREVIOUS_ABOVE) * zoom)
+        inside = int(BAR_X * zoom) + 3
+        runs = []
+        for y in range(centre - 2, centre + 3):
+            if self.rgb(inside, y) != SLATE_BLUE:
+                continue
+            right = inside
+            while right + 1 < self.width and self.rgb(right + 1, y) == SLATE_BLUE:
+                right += 1
+            runs.append(right + 1 - BAR_X * zoom - zoom)
+        return sorted(runs)[len(runs) // 2] if runs else None
+
+    def has(self, colour, left, top, right, bottom):
+        return any(self.rgb(x, y) == colour for y in range(top, bottom) for x in range(left, right))
 
     def box(self, left, top, width, height):
         return self.region(left, top, left + width, top + height)
@@ -370,9 +405,9 @@ class ProgramTest(unittest.TestCase):
                 print(f"\n--- the program's output ---\n{output}", file=sys.stderr)
             program.close()
 
-    def assert_bars(self, image):
-        """The eleven bars, as long as listed times the zoom."""
-        for point, (length, expected) in enumerate(zip(image.bars(), BARS)):
+    def assert_bars(self, image, bars=BARS):
+        """The eleven bars, as long as listed (the starting parameters' unless given) times the zoom."""
+        for point, (length, expected) in enumerate(zip(image.bars(), bars)):
             self.assertIsNotNone(length, f"bar {point} missing")
             self.assertLessEqual(abs(length - expected * image.zoom), BAR_TOLERANCE,
                                  f"bar {point}: {length} px, expected {expected * image.zoom}")
@@ -578,13 +613,53 @@ class BlackBox(ProgramTest):
                             f"at distance {distance} no caption's text over the sum column in {caption}")
             return final
 
-        # Near, the detector's caption leaves no room on the first row: the caption drops below it, 20 px left of the
-        # column, and its starting place is bare. At the starting distance it is back there.
+        # At the starting distance first. Then near, the detector's caption leaves no room on the first row: the
+        # caption drops below it, 20 px left of the column, and nothing of the run before is left at its starting
+        # place.
+        far = run_at(200, SUM_CAPTION)
         moved = (250, 85, 113, 19)
         near = run_at(50, moved)
         self.assertEqual(near.box(*SUM_CAPTION), bytes(GREY) * (SUM_CAPTION[2] * SUM_CAPTION[3]),
                          "something is left at the caption's starting place")
-        self.assertEqual(near.box(*moved), run_at(200, SUM_CAPTION).box(*SUM_CAPTION), "not the same caption")
+        self.assertEqual(near.box(*moved), far.box(*SUM_CAPTION), "not the same caption")
+        self.end()
+
+    def test_9_f6_keeps_the_previous_runs_bars_beside_the_new_ones(self):
+        program = self.program
+        first = program.whole_run("space")
+        self.assert_bars(first)
+        self.assertFalse(first.has(SLATE_BLUE, BAR_X, 95, 720, 520), "a previous run's bars with none before")
+        self.assertEqual(first.box(*COMPARE_CAPTION), bytes(GREY) * (COMPARE_CAPTION[2] * COMPARE_CAPTION[3]),
+                         "a comparison's caption with nothing compared")
+
+        # F6 on, and the spacing 80 typed into "Rozteč děr" (from Start back past the holes, the distance and the
+        # frequency), forward to Start again.
+        program.key("F6")
+        self.show_parameters()
+        program.key(*["shift+Tab"] * 4, "ctrl+a", "8", "0", *["Tab"] * 4)
+        compared = program.whole_run("space")
+        now = two_hole_bars(80)
+        self.assert_bars(compared, now)
+
+        # Every previous bar, just above the new one, where it is longer and where it is shorter; each kind is there.
+        longer = [point for point in range(11) if BARS[point] > now[point] + 2 * BAR_TOLERANCE]
+        shorter = [point for point in range(11) if BARS[point] < now[point] - 2 * BAR_TOLERANCE]
+        self.assertTrue(longer and shorter, f"no previous bar longer ({longer}) or none shorter ({shorter})")
+        for point, expected in enumerate(BARS):
+            found = compared.previous_bar(point)
+            self.assertIsNotNone(found, f"previous bar {point} missing")
+            self.assertLessEqual(abs(found - expected), BAR_TOLERANCE,
+                                 f"previous bar {point}: {found} px, expected {expected} (new bar {now[point]:.2f})")
+        left, top, width, height = COMPARE_CAPTION
+        self.assertTrue(any(compared.dark(x, y) for y in range(top + 2, top + height - 2)
+                            for x in range(left + 2, left + width - 2)), f"no caption's text in {COMPARE_CAPTION}")
+
+        # Switched off, the next run draws none of it.
+        program.key("F6")
+        alone = program.whole_run("space")
+        self.assert_bars(alone, now)
+        self.assertFalse(alone.has(SLATE_BLUE, BAR_X, 95, 720, 520), "the previous bars with comparing switched off")
+        self.assertEqual(alone.box(*COMPARE_CAPTION), bytes(GREY) * (width * height), "the caption with comparing off")
         self.end()
 
     def test_9_a_click_covers_a_hole_and_every_open_path_counts(self):
