@@ -152,7 +152,7 @@ SpomalenaAnimace::SpomalenaAnimace(QWidget *parent)
     accessibility::install();
     accessibility::present(this, accessibility::Role::Frame);
     setObjectName(QStringLiteral("SpomalenaAnimace"));
-    if (language::current().isEmpty())
+    if (!language::chosen())
         language::use(language::codes().constFirst());
     resize(clientSize);
     setMinimumSize(clientSize);

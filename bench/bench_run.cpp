@@ -11,6 +11,7 @@
 // with no settings and once with a settings file to read.
 #include "canvas.h"
 #include "fields.h"
+#include "language.h"
 #include "parameters.h"
 #include "settings.h"
 #include "spomalenaanimace.h"
@@ -257,6 +258,10 @@ int startAsTheProgram(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kestrova"));
+    if (QByteArray(argv[1]) == "--start-up-untranslated")
+        language::useNone();
+    else
+        language::use(QStringLiteral("cs"));
     SpomalenaAnimace window;
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
@@ -272,8 +277,9 @@ struct StartUp
     double resident = 0;
 };
 
-// Starts the program with settings from each folder in turn, so that whatever else the machine does falls on both.
-std::vector<StartUp> startUps(const QStringList &folders)
+// Starts the program with settings from each folder in turn, so that whatever else the machine does falls on both;
+// untranslated, with the language's translations left out.
+std::vector<StartUp> startUps(const QStringList &folders, bool untranslated = false)
 {
     std::vector<StartUp> results(size_t(folders.size()));
     for (int i = 0; i < 21 * folders.size(); ++i) {
@@ -285,7 +291,8 @@ std::vector<StartUp> startUps(const QStringList &folders)
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder);
         child.setProcessEnvironment(environment);
         const auto start = Clock::now();
-        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--start-up")});
+        child.start(QCoreApplication::applicationFilePath(),
+                    {untranslated ? QStringLiteral("--start-up-untranslated") : QStringLiteral("--start-up")});
         while (!child.canReadLine() && child.waitForReadyRead(30000)) {
         }
         result.times.push_back(millisecondsSince(start));
@@ -297,7 +304,7 @@ std::vector<StartUp> startUps(const QStringList &folders)
 
 int main(int argc, char *argv[])
 {
-    if (argc > 1 && QByteArray(argv[1]) == "--start-up")
+    if (argc > 1 && QByteArray(argv[1]).startsWith("--start-up"))
         return startAsTheProgram(argc, argv);
     QApplication app(argc, argv);
     const QTemporaryDir settingsFolder; // the bench's windows never read or write the user's settings
@@ -350,6 +357,9 @@ int main(int argc, char *argv[])
         print("startup_rss_mb", starts[0].resident);
         print("startup_ms_with_settings", median(starts[1].times));
         print("startup_rss_mb_with_settings", starts[1].resident);
+        const std::vector<StartUp> untranslated = startUps({none.path()}, true);
+        print("startup_ms_untranslated", median(untranslated[0].times));
+        print("startup_rss_mb_untranslated", untranslated[0].resident);
     }
 
     bench.run(std::chrono::nanoseconds(0));

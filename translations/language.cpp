@@ -15,6 +15,16 @@ namespace {
 std::unique_ptr<QTranslator> program;
 std::unique_ptr<QTranslator> qt;
 QString inUse;
+bool anyChosen = false;
+
+void removeInstalled()
+{
+    for (const auto *translator : {program.get(), qt.get()})
+        if (translator)
+            QCoreApplication::removeTranslator(const_cast<QTranslator *>(translator));
+    program.reset();
+    qt.reset();
+}
 
 // A translator of the file built in at :/translations, or none where there is no such file.
 std::unique_ptr<QTranslator> loaded(const QString &name)
@@ -46,16 +56,27 @@ bool use(const QString &code)
 {
     if (!codes().contains(code))
         return false;
-    for (const auto *translator : {program.get(), qt.get()})
-        if (translator)
-            QCoreApplication::removeTranslator(const_cast<QTranslator *>(translator));
+    removeInstalled();
     program = loaded(QStringLiteral("kestrova_") + code);
     qt = loaded(QStringLiteral("qtbase_") + code);
     for (QTranslator *translator : {qt.get(), program.get()})
         if (translator)
             QCoreApplication::installTranslator(translator);
     inUse = code;
+    anyChosen = true;
     return true;
+}
+
+void useNone()
+{
+    removeInstalled();
+    inUse.clear();
+    anyChosen = true;
+}
+
+bool chosen()
+{
+    return anyChosen;
 }
 
 QString current()

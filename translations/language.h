@@ -16,7 +16,12 @@ QString nameOf(const QString &code);
 // Installs the language's translations in place of those before; every widget then gets a LanguageChange event.
 // False for a code not in codes(), which changes nothing.
 bool use(const QString &code);
-// The language in use; "" before the first use().
+// The language in use; "" before the first use() and after useNone().
 QString current();
+// No translation at all: the texts as the sources have them, Czech without its plural forms. For measuring what the
+// translations cost.
+void useNone();
+// Whether use() or useNone() has been called: the main window chooses Czech otherwise.
+bool chosen();
 
 } // namespace language
