@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "helpwindow.h"
 
+#include "keynames.h"
+#include "language.h"
 #include "palette.h"
 #include "parameters.h"
 #include "playback.h"
@@ -52,7 +54,8 @@ QString swatch(palette::Colour colour, int height = 3)
 // The physics for the run drawn: how far its arrows turn, its wavelength and where maxima and minima fall.
 QString physics(const Setup &drawn)
 {
-    const QLocale czech(QLocale::Czech, QLocale::Czechia);
+    // Numbers in the notation of the language in use: "0,15" in Czech and Slovak, "0.15" in English.
+    const QLocale czech(language::current().isEmpty() ? QStringLiteral("cs") : language::current());
     const auto number = [&czech](double value) { return parameters::written(value, czech); };
     const QString values = (drawn.isStartingLesson() ? QCoreApplication::translate("HelpWindow", "Výchozí hodnoty: ") : QCoreApplication::translate("HelpWindow", "Nakreslený pokus: "))
                            + words::setupInWords(drawn, czech) + u'.';
@@ -97,7 +100,7 @@ QString helpText(const QList<QAction *> &commands, const Setup &drawn, const pal
                         .arg(parts[1].toHtmlEscaped(), parts[0].toHtmlEscaped());
     }
     return QCoreApplication::translate("HelpWindow", "<h3>Co je na obrázku</h3><table cellspacing=0>")
-           + legendRow(swatch(colours.topPath), QCoreApplication::translate("HelpWindow", "Horní trasa fotonu (horním otvorem) a její šipka fáze."))
+           + legendRow(swatch(colours.topPath), QCoreApplication::translate("HelpWindow", "Horní trasa fotonu (horním otvorem) a její šipka fáze, radiusvektor neboli fázor."))
            + legendRow(swatch(colours.bottomPath), QCoreApplication::translate("HelpWindow", "Dolní trasa fotonu (dolním otvorem) a její šipka fáze."))
            + legendRow(swatch({colours.pathsBetween[0], colours.pathsBetween[1], colours.pathsBetween[2],
                                colours.pathsBetween[3], colours.pathsBetween[4], colours.pathsBetween[5]}),
@@ -138,9 +141,12 @@ QString helpText(const QList<QAction *> &commands, const Setup &drawn, const pal
            + QCoreApplication::translate("HelpWindow", "</table><h3>Fyzika</h3>") + physics(drawn)
            + QCoreApplication::translate("HelpWindow", "<h3>Klávesy</h3><table cellspacing=2>")
            + keys
-           + QStringLiteral("<tr><td style=\"padding-right:16px\"><b>Esc</b></td><td>Opustit celou obrazovku</td></tr>"
-                            "</table><p>Všechny příkazy nabízí i nabídka, kterou otevře pravé tlačítko myši, klávesa "
-                            "Menu nebo Shift+F10.</p>");
+           + QStringLiteral("<tr><td style=\"padding-right:16px\"><b>%1</b></td><td>%2</td></tr></table><p>%3</p>")
+                 .arg(keys::name(Qt::Key_Escape),
+                      QCoreApplication::translate("HelpWindow", "Opustit celou obrazovku"),
+                      QCoreApplication::translate("HelpWindow", "Všechny příkazy nabízí i nabídka, kterou otevře pravé "
+                                                                "tlačítko myši, klávesa %1 nebo Shift+F10.")
+                          .arg(keys::name(Qt::Key_Menu)));
 }
 
 HelpWindow::HelpWindow(QWidget *mainWindow, const Playback &playback)

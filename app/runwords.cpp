@@ -21,7 +21,7 @@ QString pointList(const std::vector<size_t> &points)
     QString list;
     for (size_t i = 0; i < points.size(); ++i) {
         if (i > 0)
-            list += i + 1 == points.size() ? QStringLiteral(" a ") : QStringLiteral(", ");
+            list += i + 1 == points.size() ? QCoreApplication::translate("words", " a ") : QStringLiteral(", ");
         list += QString::number(points[i] + 1);
     }
     return list;
@@ -149,7 +149,7 @@ QString heights(const std::vector<double> &ys, double axisY)
     QStringList all;
     for (const double y : ys)
         all << height(y, axisY);
-    return all.size() < 2 ? all.join(QString()) : all.mid(0, all.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" a ") + all.last();
+    return all.size() < 2 ? all.join(QString()) : all.mid(0, all.size() - 1).join(QStringLiteral(", ")) + QCoreApplication::translate("words", " a ") + all.last();
 }
 }
 

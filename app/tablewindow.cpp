@@ -186,7 +186,7 @@ bool TableWindow::saveCsv(const QString &fileName, const QLocale &locale)
     QMessageBox::warning(this, QCoreApplication::translate("TableWindow", "Tabulka nebyla uložena"),
                          QCoreApplication::translate("TableWindow", "Tabulku se nepodařilo uložit do souboru „%1“.\n\n%2")
                              .arg(QDir::toNativeSeparators(fileName),
-                                  whyNotSaved(fileName, file, opened && !written, QStringLiteral("Dokumenty"))));
+                                  whyNotSaved(fileName, file, opened && !written, QCoreApplication::translate("TableWindow", "Dokumenty"))));
     return false;
 }
 

@@ -44,10 +44,6 @@
         <translation>&lt;h3&gt;What the picture shows&lt;/h3&gt;&lt;table cellspacing=0&gt;</translation>
     </message>
     <message>
-        <source>Horní trasa fotonu (horním otvorem) a její šipka fáze.</source>
-        <translation>The photon’s upper path (through the upper hole) and its phase arrow.</translation>
-    </message>
-    <message>
         <source>Dolní trasa fotonu (dolním otvorem) a její šipka fáze.</source>
         <translation>The photon’s lower path (through the lower hole) and its phase arrow.</translation>
     </message>
@@ -102,6 +98,18 @@
     <message>
         <source>Nápověda – Kestrova</source>
         <translation>Help – Kestrova</translation>
+    </message>
+    <message>
+        <source>Horní trasa fotonu (horním otvorem) a její šipka fáze, radiusvektor neboli fázor.</source>
+        <translation>The photon’s upper path (through the upper hole) and its phase arrow, the radius vector or phasor.</translation>
+    </message>
+    <message>
+        <source>Opustit celou obrazovku</source>
+        <translation>Leave full screen</translation>
+    </message>
+    <message>
+        <source>Všechny příkazy nabízí i nabídka, kterou otevře pravé tlačítko myši, klávesa %1 nebo Shift+F10.</source>
+        <translation>Every command is also in the menu that the right mouse button, the %1 key or Shift+F10 opens.</translation>
     </message>
 </context>
 <context>
@@ -619,6 +627,10 @@ share (%)</translation>
         <source>Soubor „%1“ už existuje. Nahradit ho?</source>
         <translation>The file “%1” already exists. Replace it?</translation>
     </message>
+    <message>
+        <source>Dokumenty</source>
+        <translation>Documents</translation>
+    </message>
 </context>
 <context>
     <name>keys</name>
@@ -997,6 +1009,10 @@ share (%)</translation>
     <message>
         <source>, trasa fotonu sledována</source>
         <translation>, photon’s path watched</translation>
+    </message>
+    <message>
+        <source> a </source>
+        <translation> and </translation>
     </message>
 </context>
 </TS>

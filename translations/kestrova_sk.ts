@@ -44,10 +44,6 @@
         <translation>&lt;h3&gt;Čo je na obrázku&lt;/h3&gt;&lt;table cellspacing=0&gt;</translation>
     </message>
     <message>
-        <source>Horní trasa fotonu (horním otvorem) a její šipka fáze.</source>
-        <translation>Horná dráha fotónu (horným otvorom) a jej fázová šípka.</translation>
-    </message>
-    <message>
         <source>Dolní trasa fotonu (dolním otvorem) a její šipka fáze.</source>
         <translation>Dolná dráha fotónu (dolným otvorom) a jej fázová šípka.</translation>
     </message>
@@ -102,6 +98,18 @@
     <message>
         <source>Nápověda – Kestrova</source>
         <translation>Pomocník – Kestrova</translation>
+    </message>
+    <message>
+        <source>Horní trasa fotonu (horním otvorem) a její šipka fáze, radiusvektor neboli fázor.</source>
+        <translation>Horná dráha fotónu (horným otvorom) a jej fázová šípka, rádiusvektor čiže fázor.</translation>
+    </message>
+    <message>
+        <source>Opustit celou obrazovku</source>
+        <translation>Opustiť celú obrazovku</translation>
+    </message>
+    <message>
+        <source>Všechny příkazy nabízí i nabídka, kterou otevře pravé tlačítko myši, klávesa %1 nebo Shift+F10.</source>
+        <translation>Všetky príkazy ponúka aj ponuka, ktorú otvorí pravé tlačidlo myši, kláves %1 alebo Shift+F10.</translation>
     </message>
 </context>
 <context>
@@ -620,6 +628,10 @@ dopadov (%)</translation>
         <source>Soubor „%1“ už existuje. Nahradit ho?</source>
         <translation>Súbor „%1“ už existuje. Nahradiť ho?</translation>
     </message>
+    <message>
+        <source>Dokumenty</source>
+        <translation>Dokumenty</translation>
+    </message>
 </context>
 <context>
     <name>keys</name>
@@ -1006,6 +1018,10 @@ dopadov (%)</translation>
     <message>
         <source>, trasa fotonu sledována</source>
         <translation>, dráha fotónu sledovaná</translation>
+    </message>
+    <message>
+        <source> a </source>
+        <translation> a </translation>
     </message>
 </context>
 </TS>
