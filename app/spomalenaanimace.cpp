@@ -120,6 +120,18 @@ QFont fitted(QFont font, const QString &text, int room)
     return font;
 }
 
+// The font made smaller until the text, wrapped at words, fits into the room, in pixels.
+QFont fittedWrapped(QFont font, const QString &text, QSize room)
+{
+    constexpr double smallestPoints = 6;
+    const auto height = [&] {
+        return QFontMetricsF(font).boundingRect(QRectF(0, 0, room.width(), 10 * room.height()), Qt::TextWordWrap, text).height();
+    };
+    while (font.pointSizeF() > smallestPoints && height() > room.height())
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    return font;
+}
+
 void fitText(QWidget *control, const QString &text, int room)
 {
     control->setFont(fitted(control->font(), text, room));
@@ -200,6 +212,11 @@ SpomalenaAnimace::SpomalenaAnimace(QWidget *parent)
 
 SpomalenaAnimace::~SpomalenaAnimace() = default;
 
+QFont SpomalenaAnimace::boldTimes(qreal points)
+{
+    return boldFont("Times New Roman", points);
+}
+
 // Every text of the window in the language in use: at construction, and again when the language changes.
 void SpomalenaAnimace::retranslate()
 {
@@ -213,6 +230,10 @@ void SpomalenaAnimace::retranslate()
                                       [](const QFont &a, const QFont &b) { return a.pointSizeF() < b.pointSizeF(); }));
     labTitul->setText(tr("Současný let fotonu možnými trasami a jeho dopad na vybrané body detektoru"));
     Label2->setText(tr("Klikněte na tlačítko Start"));
+    // As large as the original's, smaller where a language needs more room.
+    const qreal scale = m_layout ? m_layout->scale() : 1;
+    setFittedFont(labTitul, fittedWrapped(m_titleFont, labTitul->text(), (QSizeF(labTitul->size()) / scale).toSize()));
+    setFittedFont(Label2, fittedWrapped(m_hintFont, Label2->text(), (QSizeF(Label2->size()) / scale).toSize()));
     cmdKonec->setText(tr("KONEC"));
     setStartText(m_playback->state() == Playback::State::Paused ? tr("Pokračovat") : tr("Start"));
     setCaption(nClona, tr("Clona "));
@@ -308,8 +329,8 @@ void SpomalenaAnimace::createControls()
     Label2 = label(this, "Label2", {168, 224, 201, 49});
     for (QLabel *shown : {labTitul, Label2})
         shown->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    labTitul->setFont(boldFont("Times New Roman", 14.25));
-    Label2->setFont(boldFont("Times New Roman", 15.75));
+    labTitul->setFont(m_titleFont);
+    Label2->setFont(m_hintFont);
     for (QLabel *greyLabel : {Label2, labTitul, labFrekvence, labRoztec, labOtvory})
         setBackground(greyLabel, grey);
     for (QLabel *hidden : {Label1, labFrekvence, labRoztec, labOtvory}) {

@@ -188,6 +188,9 @@ private:
     int m_speedOfTheRun = 1;           // the scroll bar's value while a run lasts
     QPointer<QWidget> m_focusBeforeRun; // given the focus back when the run ends
     QFont m_startFont;                  // Start's own, at scale 1
+    const QFont m_titleFont = boldTimes(14.25); // the title's and the hint's, at scale 1, as large as they may be
+    const QFont m_hintFont = boldTimes(15.75);
+    static QFont boldTimes(qreal points);
     Pacer m_pacer;
     std::unique_ptr<Playback> m_playback;
     std::unique_ptr<Photons> m_photons;
