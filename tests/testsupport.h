@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -86,6 +87,25 @@ struct ShownWindow
     void start() { QTest::mouseClick(window->cmdStart, Qt::LeftButton); }
     // The run played or playing last.
     const Timeline &run() const { return *window->playback().run(); }
+
+    // Changes the set-up as a teacher would: "field=text" types into a field (by its object name), "cover=N"
+    // covers hole N from the menu, "watch" and "compare" toggle F7 and F6, "run" plays a whole run.
+    void change(const QString &change)
+    {
+        const QString what = change.section(u'=', 0, 0), value = change.section(u'=', 1);
+        if (what == QLatin1String("run")) {
+            start();
+            window->playback().finish();
+        } else if (what == QLatin1String("compare")) {
+            window->commands.compare->trigger();
+        } else if (what == QLatin1String("watch")) {
+            window->commands.watched->trigger();
+        } else if (what == QLatin1String("cover")) {
+            window->commands.holes->actions().at(value.toInt() - 1)->trigger();
+        } else {
+            setFieldText(window->findChild<QLineEdit *>(what), value);
+        }
+    }
 
     // Runs the application's event loop as the program does, doing first what is given, and returns its
     // exit status; 99 if it has not ended within ten seconds.

@@ -133,19 +133,8 @@ private Q_SLOTS:
             actual = shown.window->grab().toImage();
         } else {
             shown.window->commands.pattern->setChecked(pattern);
-            for (const QString &change : changes) {
-                const QString what = change.section(u'=', 0, 0), value = change.section(u'=', 1);
-                if (what == "run")
-                    shown.start(), shown.window->playback().finish();
-                else if (what == "compare")
-                    shown.window->commands.compare->trigger();
-                else if (what == "cover")
-                    shown.window->commands.holes->actions().at(value.toInt() - 1)->trigger();
-                else if (what == "watch")
-                    shown.window->commands.watched->trigger();
-                else
-                    setFieldText(shown.window->findChild<QLineEdit *>(what), value);
-            }
+            for (const QString &change : changes)
+                shown.change(change);
             for (int run = 0; run < runs; ++run)
                 shown.start();
             QVERIFY(shown.errors.empty());

@@ -236,15 +236,8 @@ private Q_SLOTS:
             QTest::keyClick(&w, Qt::Key_End);
         QVERIFY(!w.playback().running());
         const std::vector<double> first = shown.run().probabilities();
-        for (const QString &change : changes) {
-            const QString what = change.section(u'=', 0, 0), value = change.section(u'=', 1);
-            if (what == "cover")
-                w.commands.holes->actions().at(value.toInt() - 1)->trigger();
-            else if (what == "watch")
-                w.commands.watched->trigger();
-            else
-                setFieldText(w.findChild<QLineEdit *>(what), value);
-        }
+        for (const QString &change : changes)
+            shown.change(change);
         w.commands.compare->setChecked(compare);
         shown.start();
         w.playback().finish();
