@@ -58,9 +58,14 @@ private Q_SLOTS:
         QTest::newRow("version") << QStringList{QStringLiteral("--version")} << 0 << QStringLiteral("Kestrova ") << QString();
         QTest::newRow("bad option") << QStringList{QStringLiteral("--barvy")} << 1 << QString()
                                     << QStringLiteral("unknown option '--barvy'");
+        // The English half of the message: under wine stderr is in the host's 8-bit code page.
         QTest::newRow("bad value") << QStringList{QStringLiteral("--full-screen=1")} << 1 << QString()
-                                   << QStringLiteral("chybná hodnota volby");
+                                   << QStringLiteral("bad value of an option");
+        QTest::newRow("unknown language") << QStringList{QStringLiteral("--language"), QStringLiteral("de")} << 1 << QString()
+                                          << QStringLiteral("unknown language 'de'");
+#if !defined(Q_OS_WIN) // Windows always has its desktop
         QTest::newRow("no display") << QStringList{} << 1 << QString() << QStringLiteral("no display available");
+#endif
     }
     // The built program, with no display at all: nothing it says needs one, and no window is attempted.
     void withoutADisplay()
