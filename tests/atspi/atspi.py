@@ -19,6 +19,7 @@ import sys
 import tempfile
 import time
 import unittest
+import warnings
 
 PROGRAM = None
 BOUND = 60  # seconds: the most any single wait may take
@@ -28,6 +29,7 @@ with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "bars.t
     BARS = [round(float(line)) for line in listed if line.strip() and not line.startswith("#")]
 CAPTIONS = ["Clona", "Detektor", "Součet radiusvektorů", "Pravděpodobnost dopadu", "Zdroj fotonu"]
 HINT = "Klikněte na tlačítko Start"
+SAVE = "Uložit obrázek"  # the save dialog's title, and its question's
 BUSY, FOCUSED, SHOWING, VALUE, DESCRIPTION = EVENTS = [
     "object:state-changed:busy", "object:state-changed:focused", "object:state-changed:showing",
     "object:property-change:accessible-value", "object:property-change:accessible-description"]
@@ -119,12 +121,15 @@ class Stack:
 
 
 class Program:
-    """The built program with no accessibility switch of its own: it finds the screen reader through the bus."""
+    """The built program with no accessibility switch of its own: it finds the screen reader through the bus. Its
+    settings are its own, never the user's: it starts as the first time, in Czech."""
 
     def __init__(self):
         self.log = tempfile.TemporaryFile()
+        self.config = tempfile.TemporaryDirectory()
         environment = {name: value for name, value in os.environ.items() if name != "AT_SPI_BUS_ADDRESS"}
         environment["LC_ALL"] = "C.UTF-8"
+        environment["XDG_CONFIG_HOME"] = self.config.name
         self.process = subprocess.Popen([PROGRAM], stdin=subprocess.DEVNULL, stdout=self.log,
                                         stderr=subprocess.STDOUT, env=environment)
         try:
@@ -161,6 +166,19 @@ class Program:
             self.process.kill()
             self.process.wait(timeout=BOUND)
         self.log.close()
+        self.config.cleanup()
+
+    def window(self, role, name):
+        """Its top-level window of that role and name that is showing, or None."""
+        for index in range(self.application.childCount):
+            try:
+                window = self.application.getChildAtIndex(index)
+                if window is not None and (window.getRoleName(), window.name) == (role, name) \
+                        and "showing" in states(window):
+                    return window
+            except Exception:  # a window that is just going away
+                pass
+        return None
 
 
 def children(accessible, name):
@@ -170,12 +188,44 @@ def children(accessible, name):
             yield child
 
 
+def descendants(accessible, role):
+    """Everything of the role within, depth first; lists and tables are not looked into (a folder's files)."""
+    for index in range(accessible.childCount):
+        child = accessible.getChildAtIndex(index)
+        if child is None:
+            continue
+        if child.getRoleName() == role:
+            yield child
+        if child.getRoleName() not in ("list", "table", "tree", "tree table"):
+            yield from descendants(child, role)
+
+
+def press(button):
+    """The button's own action, as a screen reader does it."""
+    from gi.repository import Atspi
+    with warnings.catch_warnings():  # from Python only the deprecated call reaches an action's name
+        warnings.simplefilter("ignore", DeprecationWarning)
+        names = [Atspi.Action.get_action_name(button, index) for index in range(Atspi.Action.get_n_actions(button))]
+    if "Press" not in names:
+        raise AssertionError(f"{button.name!r} has no Press action: {names}")
+    Atspi.Action.do_action(button, names.index("Press"))
+
+
 def states(accessible):
     return {state.value_nick for state in accessible.getState().getStates()}
 
 
 def key(*keys):
     subprocess.run(["xdotool", "key", "--delay", "40", *keys], check=True, timeout=BOUND)
+
+
+def type_text(text):
+    subprocess.run(["xdotool", "type", "--delay", "20", text], check=True, timeout=BOUND)
+
+
+def focus(window):
+    """What a window manager does when a window is mapped, or another over it goes away: it gets the keyboard."""
+    subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True, timeout=BOUND)
 
 
 class ScreenReader(unittest.TestCase):
@@ -189,8 +239,8 @@ class ScreenReader(unittest.TestCase):
         window = wait_for("the window to be mapped", lambda: subprocess.run(
             ["xdotool", "search", "--onlyvisible", "--pid", str(self.program.process.pid), "--name", TITLE],
             capture_output=True, text=True, timeout=BOUND).stdout.split())[0]
-        # What a window manager does when the window is mapped: it gets the keyboard.
-        subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True, timeout=BOUND)
+        self.window = window
+        focus(window)
 
     def _record(self, event):
         try:
@@ -280,6 +330,63 @@ class ScreenReader(unittest.TestCase):
             self.assertEqual(program.process.wait(timeout=BOUND), 0)
         except subprocess.TimeoutExpired:
             self.fail("Enter on KONEC did not end the program")
+
+
+    def test_saving_over_a_file_asks_with_qts_own_czech_buttons(self):
+        program = self.program
+        folder = tempfile.TemporaryDirectory()
+        self.addCleanup(folder.cleanup)
+        path = os.path.join(folder.name, "obrazek.png")
+
+        def save_dialog():
+            """Ctrl+S in the window, and the file dialog once it has the keyboard."""
+            focus(self.window)
+            key("ctrl+s")
+            dialog = pumped("the save dialog", lambda: program.window("dialog", SAVE))
+            pumped("the save dialog to be active", lambda: "active" in states(dialog))
+            return dialog
+
+        def saved():
+            with open(path, "rb") as file:
+                return file.read().endswith(b"IEND\xaeB`\x82")  # a PNG written to its end
+        save_dialog()
+        key("ctrl+a")
+        type_text(path)
+        key("Return")
+        wait_for("the picture saved", lambda: os.path.exists(path) and saved())
+        pumped("the save dialog gone", lambda: program.window("dialog", SAVE) is None)
+        with open(path, "wb") as file:  # what a replaced file would no longer hold
+            file.write(b"kept")
+
+        # Again, the same name: the program asks first, with Qt's own buttons in Czech.
+        save_dialog()
+        key("ctrl+a")
+        type_text(path)
+        key("Return")
+        question = pumped("the question whether to replace the file", lambda: program.window("alert", SAVE))
+        self.assertTrue(any(path in label.name for label in descendants(question, "label")),
+                        "the question does not name the file")
+        buttons = {button.name: button for button in descendants(question, "push button")}
+        self.assertEqual(sorted(buttons), ["Ano", "Ne"])
+
+        # No: the file is left as it was, and the dialog is back for another name; cancelled, and the program ends.
+        press(buttons["Ne"])
+        pumped("the question gone", lambda: program.window("alert", SAVE) is None)
+        dialog = pumped("the save dialog back", lambda: program.window("dialog", SAVE))
+        with open(path, "rb") as file:
+            self.assertEqual(file.read(), b"kept", "the file was replaced")
+        cancel = [button for button in descendants(dialog, "push button") if button.name == "Zrušit"]
+        self.assertEqual(len(cancel), 1, "no single button Zrušit in the save dialog")
+        press(cancel[0])
+        pumped("the save dialog gone", lambda: program.window("dialog", SAVE) is None)
+        focus(self.window)
+        press(program.child("Konec", "push button"))
+        try:
+            self.assertEqual(program.process.wait(timeout=BOUND), 0)
+        except subprocess.TimeoutExpired:
+            self.fail("Konec did not end the program")
+        with open(path, "rb") as file:
+            self.assertEqual(file.read(), b"kept", "the file was replaced")
 
 
 def main():

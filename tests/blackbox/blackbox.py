@@ -15,11 +15,13 @@ import argparse
 import cmath
 import math
 import os
+import re
 import subprocess
 import sys
 import tempfile
 import time
 import unittest
+from xml.etree import ElementTree
 
 PROGRAM = None
 XWIN = None
@@ -27,7 +29,10 @@ LAUNCHER = []  # what starts the program, wine for a Windows one
 
 # What finds the window by its title, "Detail Animace spomalené": wine writes WM_NAME in the host locale's
 # character set, where é may come out as e.
+TITLE = "Detail Animace spomalené"
 TITLE_PATTERN = "^Detail Animace spomalen"
+# The program's translations, as its translators left them.
+TRANSLATIONS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "translations")
 SIZE = (810, 600)
 BAR_X = 550
 # The bars with the starting parameters, lowest point first.
@@ -236,6 +241,22 @@ def clipboard_text():
     return run("xclip", "-o", "-selection", "clipboard", check=False, text=True) or None
 
 
+def translated(language, source):
+    """The translation of a source text in the program's .ts file of the language; empty while there is none."""
+    tree = ElementTree.parse(os.path.join(TRANSLATIONS, f"kestrova_{language}.ts"))
+    found = {(message.findtext("translation") or "").strip() for message in tree.iter("message")
+             if message.findtext("source") == source
+             and message.find("translation").get("type") not in ("vanished", "obsolete")}
+    if len(found) > 1:
+        raise AssertionError(f"{source!r} is translated in more than one way: {found}")
+    return found.pop() if found else ""
+
+
+def exact_title(title):
+    """What xdotool's --name (a POSIX extended regular expression) matches with exactly that title."""
+    return "^" + re.sub(r"([.\[\]()*+?{}|^$\\])", r"\\\1", title) + "$"
+
+
 def wait_for(what, condition, bound=BOUND, step=0.05):
     """Polls until condition() gives something truthy and returns it; fails after bound seconds."""
     deadline = time.monotonic() + bound
@@ -246,17 +267,99 @@ def wait_for(what, condition, bound=BOUND, step=0.05):
     return value
 
 
-class Program:
-    """One run of the built program, its output kept for the report."""
+class WindowsShown:
+    """Every window mapped on the screen while it watches, as xev on the root window reports them (there is no window
+    manager: a top-level window is the root's child). A window of its own, mapped at the start and again at the end,
+    shows that the watch had begun and that everything the server did before the end has been reported."""
 
-    def __init__(self, locale="C.UTF-8", config=None):
+    MARK = (3, 2)  # where the watch's own window is made: a place no other window takes
+
+    def __init__(self):
+        self.log = tempfile.NamedTemporaryFile()
+        self.watcher = subprocess.Popen(["xev", "-root", "-event", "substructure"], stdout=self.log,
+                                        stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL)
+        try:
+            mapped, window = self.mark()
+            # The watch begins once that window is gone: until then it may have been mapped again.
+            self.begun = wait_for("the marking window gone", lambda: next(
+                (index + 1 for index, (kind, about, _) in enumerate(self.events())
+                 if index >= mapped and kind == "DestroyNotify" and about == window), None))
+        except BaseException:
+            self.close()
+            raise
+
+    def events(self):
+        """(kind, window, place where made or None) of every event reported so far, in order."""
+        with open(self.log.name, errors="replace") as log:
+            blocks = [block.strip() for block in log.read().split("\n\n") if block.strip()]
+        found = []
+        for block in blocks:
+            # The last window named is the one the event is about; the first, the root that reports it.
+            windows = re.findall(r"\bwindow (0x[0-9a-f]+)", block)
+            place = re.search(r"\((-?\d+),(-?\d+)\)", block)
+            found.append((block.split()[0], windows[-1] if windows else None,
+                          tuple(map(int, place.groups())) if place else None))
+        return found
+
+    def mark(self, after=0):
+        """Maps a window of its own at MARK until the watch reports it, then takes it away; returns how many events
+        were reported up to its mapping, and the window. A window's number comes again once it is gone: of the events
+        past the first after, the mapping counts only if the window was made at MARK (or its making came before the
+        watch)."""
+        said = tempfile.TemporaryFile()
+        marker = subprocess.Popen(["xev", "-event", "structure", "-geometry", "8x8+%d+%d" % self.MARK], stdout=said,
+                                  stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL)
+        try:
+            def own_window():  # xev names it first: "Outer window is 0x…, inner window is 0x…"
+                said.seek(0)
+                found = re.search(rb"Outer window is (0x[0-9a-f]+)", said.read())
+                return found and found.group(1).decode()
+            window = wait_for("the marking window", own_window)
+
+            def reported():
+                if self.watcher.poll() is not None:
+                    raise AssertionError(f"xev ended with status {self.watcher.returncode}")
+                events, made = self.events(), None
+                for index in range(after, len(events)):
+                    kind, about, place = events[index]
+                    if about == window and kind == "CreateNotify":
+                        made = place
+                    elif about == window and kind == "MapNotify" and made in (None, self.MARK):
+                        return index + 1, window
+                # Mapped again: the watch may have begun after the first mapping.
+                xdotool("windowunmap", "--sync", window, "windowmap", "--sync", window)
+                return None
+            return wait_for("the marking window reported", reported, step=0.1)
+        finally:
+            marker.kill()
+            marker.wait(timeout=BOUND)
+            said.close()
+
+    def shown(self):
+        """The windows mapped since the watch began, but for its own."""
+        end, _ = self.mark(after=self.begun)
+        return [window for kind, window, _ in self.events()[self.begun:end - 1] if kind == "MapNotify"]
+
+    def close(self):
+        if self.watcher.poll() is None:
+            self.watcher.kill()
+        self.watcher.wait(timeout=BOUND)
+        self.log.close()
+
+
+class Program:
+    """One run of the built program, its output kept for the report; with arguments, its window found by a title
+    pattern that fits them."""
+
+    def __init__(self, locale="C.UTF-8", config=None, arguments=(), title=TITLE_PATTERN):
         self.log = tempfile.TemporaryFile()
         self.runtime = tempfile.TemporaryDirectory()
         # Settings of its own, never the user's: a folder of its own unless one is shared with a later run.
         self.own_config = None if config else tempfile.TemporaryDirectory()
         self.config = config or self.own_config.name
         environment = dict(os.environ, LC_ALL=locale, XDG_RUNTIME_DIR=self.runtime.name, XDG_CONFIG_HOME=self.config)
-        self.process = subprocess.Popen(LAUNCHER + [PROGRAM], stdout=self.log, stderr=subprocess.STDOUT,
+        self.title_pattern = title
+        self.process = subprocess.Popen(LAUNCHER + [PROGRAM, *arguments], stdout=self.log, stderr=subprocess.STDOUT,
                                         stdin=subprocess.DEVNULL, env=environment)
         self.zoom = 1
         try:
@@ -271,9 +374,10 @@ class Program:
     def _find_window(self):
         if self.process.poll() is not None:
             raise AssertionError(f"the program ended at start with status {self.process.returncode}: {self.output()}")
-        # Under a launcher the window's process is not the one started; the X server is the test's own.
+        # Under a launcher the window's process is not the one started; the X server is the test's own. --all: the
+        # process's window with that title, not any of either.
         by_pid = [] if LAUNCHER else ["--pid", str(self.process.pid)]
-        found = run("xdotool", "search", "--onlyvisible", *by_pid, "--name", TITLE_PATTERN, check=False,
+        found = run("xdotool", "search", "--all", "--onlyvisible", *by_pid, "--name", self.title_pattern, check=False,
                     text=True).split()
         return int(found[0]) if found else None
 
@@ -538,6 +642,71 @@ class BlackBox(ProgramTest):
         self.assert_bars(final)
         self.assert_crisp(final)
         self.end((int(KONEC[0] * ZOOM), int(KONEC[1] * ZOOM)))
+
+    def briefly(self, *arguments, leave_out=()):
+        """The program started with the arguments, for what ends at once: its exit status, standard output and error
+        output. Settings and runtime folders of its own; the environment's variables left out are unset."""
+        folders = tempfile.TemporaryDirectory()
+        self.addCleanup(folders.cleanup)
+        environment = {name: value for name, value in os.environ.items() if name not in leave_out}
+        environment.update(LC_ALL="C.UTF-8", XDG_CONFIG_HOME=folders.name, XDG_RUNTIME_DIR=folders.name)
+        try:
+            return subprocess.run(LAUNCHER + [PROGRAM, *arguments], capture_output=True, text=True, errors="replace",
+                                  stdin=subprocess.DEVNULL, env=environment, timeout=BOUND)
+        except subprocess.TimeoutExpired:
+            self.fail(f"{' '.join(arguments)}: the program has not ended within {BOUND} s")
+
+    def test_6_language_en_for_this_start_only(self):
+        english = translated("en", TITLE)
+        self.assertTrue(english, f"kestrova_en.ts has no translation of {TITLE!r} yet")
+        self.assertNotEqual(english, TITLE)
+        first = self.program
+        first.stop()
+        wait_for("no window with the Czech title", lambda: not run(
+            "xdotool", "search", "--name", TITLE_PATTERN, check=False, text=True).split())  # the one stopped
+
+        self.program = self.start(config=first.config, arguments=["--language", "en"], title=exact_title(english))
+        self.assertEqual(self.program.title(), english)
+
+        def czech_windows():
+            return run("xdotool", "search", "--name", TITLE_PATTERN, check=False, text=True).split()
+        self.assertEqual(czech_windows(), [], "a window with the Czech title beside the English one")
+        self.program.focus()
+        self.program.settled()  # and so still once it is drawn
+        self.assertEqual(czech_windows(), [], "a window with the Czech title beside the English one")
+        self.assertEqual(self.program.title(), english, "the title went back to Czech")
+        self.end()
+
+        # Not remembered: the next start, with the same settings and no option, has the Czech title again.
+        self.program = self.start(config=first.config)
+        self.end()
+
+    def test_6_version_and_help_without_a_display(self):
+        if LAUNCHER:
+            self.skipTest("without DISPLAY the launcher refuses its wine prefix, made for this X display; Windows "
+                          "always has its desktop")
+        self.program.stop()
+        no_display = ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")
+        version = self.briefly("--version", leave_out=no_display)
+        self.assertEqual((version.returncode, version.stderr), (0, ""))
+        self.assertRegex(version.stdout, r"\AKestrova \d+\.\d+\S*\n\Z")
+
+        listed = self.briefly("--help", leave_out=no_display)
+        self.assertEqual((listed.returncode, listed.stderr), (0, ""))
+        for option in ["--help", "--version", "--full-screen", "--language"]:
+            self.assertIn(option, listed.stdout)
+
+    def test_6_an_unknown_language_is_named_and_no_window_shown(self):
+        self.program.stop()
+        watch = WindowsShown()
+        self.addCleanup(watch.close)
+        refused = self.briefly("--language", "cz")  # Czech is "cs"
+        shown = watch.shown()
+        self.assertEqual(refused.returncode, 1, refused.stderr)
+        self.assertEqual(refused.stdout, "")
+        # Named in Czech and in English: a line of each.
+        self.assertGreaterEqual(len([line for line in refused.stderr.splitlines() if "cz" in line]), 2, refused.stderr)
+        self.assertEqual(shown, [], "windows were shown")
 
     def test_7_the_teacher_pauses_steps_and_goes_on(self):
         program = self.program
