@@ -358,6 +358,9 @@ class Program:
         self.own_config = None if config else tempfile.TemporaryDirectory()
         self.config = config or self.own_config.name
         environment = dict(os.environ, LC_ALL=locale, XDG_RUNTIME_DIR=self.runtime.name, XDG_CONFIG_HOME=self.config)
+        if LAUNCHER and not config:  # under wine the settings are in the prefix's registry: each start from none
+            subprocess.run(LAUNCHER + ["reg", "delete", r"HKCU\Software\Kestrova", "/f"], env=environment,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=BOUND, check=False)
         self.title_pattern = title
         self.process = subprocess.Popen(LAUNCHER + [PROGRAM, *arguments], stdout=self.log, stderr=subprocess.STDOUT,
                                         stdin=subprocess.DEVNULL, env=environment)
