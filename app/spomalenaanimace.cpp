@@ -132,11 +132,6 @@ QFont fittedWrapped(QFont font, const QString &text, QSize room)
     return font;
 }
 
-void fitText(QWidget *control, const QString &text, int room)
-{
-    control->setFont(fitted(control->font(), text, room));
-}
-
 // A text box that names part of the picture: grey, out of the tab order, still editable. Its text comes with
 // the language (setCaption).
 QLineEdit *captionBox(QWidget *parent, const char *name, const QRect &geometry)
