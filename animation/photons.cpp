@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "photons.h"
 
-#include "canvas.h"
 #include "palette.h"
 
 #include <QColor>
@@ -33,15 +32,11 @@ size_t pointFor(const std::vector<double> &bars, double uniform)
     return last == bars.rend() ? 0 : size_t(bars.rend() - last) - 1;
 }
 
-Photons::Photons(Canvas &canvas, quint32 seed)
-    : m_canvas(canvas)
-    , m_random(seed)
+Photons::Photons(quint32 seed)
+    : m_random(seed)
 {
     m_timer.setInterval(interval);
-    connect(&m_timer, &QTimer::timeout, this, [this] {
-        fire();
-        m_canvas.flush();
-    });
+    connect(&m_timer, &QTimer::timeout, this, &Photons::fire);
 }
 
 void Photons::setState(State state)
@@ -59,7 +54,6 @@ void Photons::start(const std::vector<double> &bars, const Geometry &geometry)
     m_barSum = std::accumulate(bars.begin(), bars.end(), 0.0);
     m_geometry = geometry;
     m_hits.assign(bars.size(), 0);
-    m_drawnTallies.assign(bars.size(), std::nullopt);
     if (m_barSum <= 0)
         return; // no photon lands anywhere
     m_timer.start();
@@ -94,18 +88,13 @@ void Photons::stop()
 void Photons::clear()
 {
     stop();
-    QRectF drawn;
-    for (const Stroke &mark : m_marks)
-        drawn |= mark.footprint();
-    for (const std::optional<Stroke> &drawnTally : m_drawnTallies)
-        if (drawnTally)
-            drawn |= drawnTally->footprint();
+    const bool any = !m_marks.empty();
     m_marks.clear();
-    m_drawnTallies.assign(m_drawnTallies.size(), std::nullopt);
+    m_drawnTallies.clear();
     m_hits.assign(m_hits.size(), 0);
     m_total = 0;
-    if (!drawn.isNull())
-        m_canvas.redrawWithin(drawn); // the picture without them
+    if (any)
+        Q_EMIT cleared();
 }
 
 double Photons::tallyLength(size_t point) const
@@ -135,39 +124,21 @@ size_t Photons::land()
 size_t Photons::fire()
 {
     const size_t point = land();
-    m_canvas.draw(m_marks.back());
+    Q_EMIT landed(m_marks.back());
     if (Clock::now() - m_talliesDrawn >= tallyInterval)
         drawTallies();
     return point;
 }
 
-// A tally is taken away where it was and drawn where it is when a pixel centre lies between its two ends: as hits
-// add up, most tallies move by less than a pixel.
 void Photons::drawTallies()
 {
-    const double scale = m_canvas.deviceScale(), halfPixel = 0.5 * scale; // a one-pixel line reaches past its end
-    for (size_t i = 0; i < m_hits.size(); ++i) {
-        const std::optional<Stroke> was = m_drawnTallies[i];
-        m_drawnTallies[i] = m_hits[i] > 0 ? std::optional(tally(i)) : std::nullopt;
-        if (was == m_drawnTallies[i])
-            continue;
-        if (was && m_drawnTallies[i]) {
-            const double from = std::min(was->x2, m_drawnTallies[i]->x2) * scale;
-            const double to = std::max(was->x2, m_drawnTallies[i]->x2) * scale;
-            if (std::floor(to + halfPixel - 0.5) < std::ceil(from + halfPixel - 0.5))
-                continue; // the same pixels
-        }
-        m_canvas.redrawWithin((was ? was->footprint() : QRectF()) | (m_drawnTallies[i] ? m_drawnTallies[i]->footprint() : QRectF()));
-    }
+    std::vector<Stroke> tallies;
+    for (size_t i = 0; i < m_hits.size(); ++i)
+        if (m_hits[i] > 0)
+            tallies.push_back(tally(i));
     m_talliesDrawn = Clock::now();
-}
-
-void Photons::redraw(const QRectF &area) const
-{
-    for (const Stroke &mark : m_marks)
-        if (mark.footprint().intersects(area))
-            m_canvas.draw(mark);
-    for (const std::optional<Stroke> &drawnTally : m_drawnTallies)
-        if (drawnTally && drawnTally->footprint().intersects(area))
-            m_canvas.draw(*drawnTally);
+    if (tallies == m_drawnTallies)
+        return;
+    m_drawnTallies = std::move(tallies);
+    Q_EMIT tallied(m_drawnTallies);
 }

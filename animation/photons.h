@@ -12,8 +12,6 @@
 #include <random>
 #include <vector>
 
-class Canvas;
-
 // Which point a number drawn uniformly from [0, 1) picks: each point with a share proportional to its bar.
 size_t pointFor(const std::vector<double> &bars, double uniform);
 
@@ -21,6 +19,7 @@ size_t pointFor(const std::vector<double> &bars, double uniform);
 // probability proportional to the point's bar. A hit is a short mark in the strip left of the bars, at its point's
 // height with a little scatter; each point's tally is a thin line just below its bar, (its hits / all hits) × (the
 // sum of the bars) long, so that it tends to the bar. Not part of any run: the window clears them when a run begins.
+// It draws nothing itself: it hands on each mark (landed) and the tallies whenever they change (tallied).
 class Photons : public QObject
 {
     Q_OBJECT
@@ -39,7 +38,7 @@ public:
         std::vector<double> pointY;
     };
 
-    Photons(Canvas &canvas, quint32 seed);
+    explicit Photons(quint32 seed);
 
     // Begins firing at these bars, lowest point first.
     void start(const std::vector<double> &bars, const Geometry &geometry);
@@ -47,12 +46,12 @@ public:
     void resume();
     // No more photons; what has landed stays.
     void stop();
-    // Nothing landed any more: the picture is drawn anew where they were.
+    // Nothing landed any more (cleared).
     void clear();
     // One photon lands: its point is picked, its mark made and its hit counted. Returns its point.
     size_t land();
-    // One photon lands and is drawn: its mark, and the tallies as they now are unless they were drawn less than
-    // tallyInterval ago. Returns its point.
+    // One photon lands and is handed on: its mark, and the tallies as they now are unless they were handed on less
+    // than tallyInterval ago. Returns its point.
     size_t fire();
 
     State state() const { return m_state; }
@@ -60,29 +59,29 @@ public:
     const std::vector<Stroke> &marks() const { return m_marks; }
     size_t total() const { return m_total; }
     double tallyLength(size_t point) const;
-    // The tally of a point as it is drawn now, if the point has any hits.
+    // The tally of a point as it is now, if the point has any hits.
     Stroke tally(size_t point) const;
-
-    // Draws the marks and the tallies as last drawn that reach within area; for the canvas.
-    void redraw(const QRectF &area) const;
 
 Q_SIGNALS:
     void stateChanged(Photons::State state);
+    void landed(const Stroke &mark);
+    // The tallies as they are now, of the points with any hits.
+    void tallied(const std::vector<Stroke> &tallies);
+    // No marks and no tallies any more.
+    void cleared();
 
 private:
     using Clock = std::chrono::steady_clock;
     void setState(State state);
     void drawTallies();
 
-
-    Canvas &m_canvas;
     std::mt19937 m_random;
     std::vector<double> m_bars;
     double m_barSum = 0;
     Geometry m_geometry;
     std::vector<Stroke> m_marks;
     std::vector<size_t> m_hits;
-    std::vector<std::optional<Stroke>> m_drawnTallies; // as they are on the canvas
+    std::vector<Stroke> m_drawnTallies; // as last handed on
     Clock::time_point m_talliesDrawn;
     size_t m_total = 0;
     State m_state = State::Stopped;

@@ -2,27 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "playback.h"
 
-#include "canvas.h"
-
 #include <algorithm>
 #include <span>
 #include <unordered_map>
 
 namespace {
-struct SameShape
-{
-    bool operator()(const Stroke &a, const Stroke &b) const { return a.sameShape(b); }
-};
-struct ShapeHash
-{
-    size_t operator()(const Stroke &stroke) const { return qHash(stroke); }
-};
 constexpr size_t never = size_t(-1);
 }
 
-Playback::Playback(Canvas &canvas, const Pacer &pacer)
-    : m_canvas(canvas)
-    , m_pacer(pacer)
+Playback::Playback(const Pacer &pacer)
+    : m_pacer(pacer)
 {
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
@@ -43,7 +32,7 @@ void Playback::start(std::shared_ptr<const Timeline> run, bool overPrevious)
     if (!overPrevious) {
         m_run = nullptr;
         m_before = nullptr;
-        m_canvas.clear();
+        Q_EMIT shown({});
     }
     if (m_run)
         m_before = std::move(m_run);
@@ -75,7 +64,6 @@ void Playback::frame()
     while (reached < m_run->end() && dueAt(reached) <= now)
         ++reached;
     drawUpTo(reached);
-    m_canvas.flush();
     if (m_position == m_run->end() && dueAt(m_position) <= now) {
         end();
         return;
@@ -95,9 +83,9 @@ void Playback::drawUpTo(size_t position)
     if (position <= m_position)
         return;
     const std::vector<Stroke> &strokes = m_run->strokes();
-    m_canvas.draw(std::span(strokes).subspan(m_run->strokesAt(m_position),
-                                             m_run->strokesAt(position) - m_run->strokesAt(m_position)));
+    const size_t from = m_run->strokesAt(m_position);
     m_position = position;
+    Q_EMIT drawn(std::span(strokes).subspan(from, m_run->strokesAt(position) - from));
 }
 
 void Playback::pause()
@@ -127,12 +115,9 @@ void Playback::seek(size_t position)
     if (position >= m_position) {
         drawUpTo(position);
     } else {
-        const std::vector<Stroke> picture = pictureAt(position);
         m_position = position;
-        m_canvas.clear();
-        m_canvas.draw(picture);
+        Q_EMIT shown(pictureAt(position));
     }
-    m_canvas.flush();
     Q_EMIT moved(m_position);
 }
 
@@ -142,7 +127,6 @@ void Playback::finish()
         return;
     m_timer.stop();
     drawUpTo(m_run->end());
-    m_canvas.flush();
     end();
 }
 
@@ -153,15 +137,10 @@ void Playback::end()
     Q_EMIT ended();
 }
 
-void Playback::redraw(const QRectF &area)
+std::vector<Stroke> Playback::pictureAt(size_t position)
 {
-    if (m_run)
-        m_canvas.draw(pictureAt(m_position, area));
-}
-
-// Where an area is given, only the strokes that reach within it.
-std::vector<Stroke> Playback::pictureAt(size_t position, const QRectF &area)
-{
+    if (!m_run)
+        return {};
     const std::vector<Stroke> empty;
     const std::vector<Stroke> &before = m_before ? m_before->strokes() : empty;
     const std::vector<Stroke> &now = m_run->strokes();
@@ -169,29 +148,19 @@ std::vector<Stroke> Playback::pictureAt(size_t position, const QRectF &area)
     const size_t all = before.size() + now.size();
     if (m_nextSameShape.size() != all) {
         m_nextSameShape.assign(all, never);
-        m_footprints.resize(all);
         std::unordered_map<Stroke, size_t, ShapeHash, SameShape> later;
         for (size_t i = all; i-- > 0;) {
-            m_footprints[i] = strokeAt(i).footprint();
             const auto [found, inserted] = later.try_emplace(strokeAt(i), i);
             if (!inserted) {
                 m_nextSameShape[i] = found->second;
                 found->second = i;
             }
         }
-        m_shownEnd = never;
     }
     const size_t end = before.size() + m_run->strokesAt(position);
-    if (m_shownEnd != end) { // the strokes that show at this position, kept while it is asked for again
-        m_shown.clear();
-        for (size_t i = 0; i < end; ++i)
-            if (m_nextSameShape[i] >= end)
-                m_shown.push_back(i);
-        m_shownEnd = end;
-    }
     std::vector<Stroke> picture;
-    for (const size_t i : m_shown)
-        if (area.isNull() || m_footprints[i].intersects(area))
+    for (size_t i = 0; i < end; ++i)
+        if (m_nextSameShape[i] >= end)
             picture.push_back(strokeAt(i));
     return picture;
 }

@@ -9,14 +9,13 @@
 #include <QTimer>
 
 #include <memory>
+#include <span>
 #include <vector>
 
-class Canvas;
-
-// Plays a recorded run onto the canvas at the pacing's deadlines, on a timer of the user-interface thread: each
-// frame draws the steps whose time has come and has the canvas repaint what changed, at most once a screen's
-// frame. Pausing stops the timer; seeking moves the position either way, a step back drawing the picture anew
-// from the run before and the strokes recorded, exactly as playing had shown it.
+// Plays a recorded run at the pacing's deadlines, on a timer of the user-interface thread: each frame hands on the
+// strokes of the steps whose time has come (drawn), at most once a screen's frame. Pausing stops the timer;
+// seeking moves the position either way, a step back handing on the whole picture anew (shown) from the run
+// before and the strokes recorded, exactly as playing had shown it. It draws nothing itself.
 class Playback : public QObject
 {
     Q_OBJECT
@@ -24,10 +23,10 @@ public:
     enum class State { Stopped, Playing, Paused };
     static constexpr std::chrono::milliseconds frameInterval{16};
 
-    Playback(Canvas &canvas, const Pacer &pacer);
+    explicit Playback(const Pacer &pacer);
 
     // Plays run from its beginning, over the picture the previous run left (nothing before the first), or on a
-    // clear canvas. Unpaced, the whole run is drawn and ended at once.
+    // clear picture. Unpaced, the whole run is drawn and ended at once.
     void start(std::shared_ptr<const Timeline> run, bool overPrevious = true);
     void pause();
     // Goes on from the position, with the clock restarted there: the next step comes after the last one's wait.
@@ -43,11 +42,14 @@ public:
     // The run playing or played last; null before the first.
     const Timeline *run() const { return m_run.get(); }
 
-    // Draws the present picture onto the canvas where it reaches within area: the previous run whole, then this one
-    // up to the position. For the canvas, when its raster has been remade or part of it is to be drawn anew.
-    void redraw(const QRectF &area);
+    // The strokes that make the picture at the position: the previous run whole, then this one up to it.
+    std::vector<Stroke> picture() { return pictureAt(m_position); }
 
 Q_SIGNALS:
+    // Strokes to draw over the picture, once a frame at most.
+    void drawn(std::span<const Stroke> strokes);
+    // The picture is these strokes alone now.
+    void shown(const std::vector<Stroke> &picture);
     void stateChanged(Playback::State state);
     // After a seek, at the position reached.
     void moved(size_t position);
@@ -63,17 +65,13 @@ private:
     Pacer::Clock::time_point dueAt(size_t position) const;
     // The strokes that make the picture at position: same-shaped strokes painted later cover every pixel of the
     // earlier ones, which are left out.
-    std::vector<Stroke> pictureAt(size_t position, const QRectF &area = QRectF());
+    std::vector<Stroke> pictureAt(size_t position);
 
-    Canvas &m_canvas;
     const Pacer &m_pacer;
     std::shared_ptr<const Timeline> m_before; // the run before, whole
     std::shared_ptr<const Timeline> m_run;
     std::vector<double> m_countsBefore; // per position: counts waited before its step is drawn
     std::vector<size_t> m_nextSameShape; // per stroke of the previous run and then this one; empty until needed
-    std::vector<QRectF> m_footprints;    // likewise
-    std::vector<size_t> m_shown;         // the strokes that show at m_shownEnd strokes drawn
-    size_t m_shownEnd = size_t(-1);
     size_t m_position = 0;
     State m_state = State::Stopped;
     Pacer::Clock::time_point m_clockStart;

@@ -13,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QScrollBar>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -188,4 +189,18 @@ void HelpWindow::setZoom(qreal zoom)
     if (zoom == m_zoom)
         return;
     followZoom(*this, *m_text, m_baseFont, std::exchange(m_zoom, zoom), zoom);
+}
+
+void HelpWindow::showBeside()
+{
+    if (!m_placed) {
+        const QRect screen = parentWidget()->screen()->availableGeometry();
+        const QPoint beside = parentWidget()->frameGeometry().topRight() + QPoint(8, 0);
+        move(std::clamp(beside.x(), screen.left(), std::max(screen.left(), screen.right() - width())),
+             std::clamp(beside.y(), screen.top(), std::max(screen.top(), screen.bottom() - height())));
+        m_placed = true;
+    }
+    show();
+    raise();
+    activateWindow();
 }

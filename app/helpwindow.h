@@ -28,6 +28,8 @@ public:
     void setCommands(const QList<QAction *> &commands, const palette::Colours &colours = palette::standard);
     // As large as the main window's content, zoom times the size at 1.
     void setZoom(qreal zoom);
+    // Shows it, at first beside the main window where the screen has room, else over its right part, and raises it.
+    void showBeside();
 
 private:
     void showText();
@@ -38,6 +40,7 @@ private:
     const palette::Colours *m_colours = &palette::standard;
     QFont m_baseFont;
     qreal m_zoom = 1;
+    bool m_placed = false;
 };
 
 // The help's text, as HTML, for the set-up drawn (the starting one before any run), its legend in the palette given.

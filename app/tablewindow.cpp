@@ -5,7 +5,8 @@
 #include "savefailure.h"
 #include "scaledlayout.h"
 #include "sidewindow.h"
-#include "spomalenaanimace.h"
+#include "photons.h"
+#include "playback.h"
 #include "tableexport.h"
 
 #include <QCoreApplication>
@@ -29,9 +30,12 @@
 #include <set>
 #include <utility>
 
-TableWindow::TableWindow(SpomalenaAnimace &mainWindow)
+TableWindow::TableWindow(QWidget &mainWindow, QSize layoutSize, const Playback &playback, const Photons &photons)
     : QWidget(&mainWindow, Qt::Window)
     , m_main(mainWindow)
+    , m_layoutSize(layoutSize)
+    , m_playback(playback)
+    , m_photons(photons)
     , m_summary(new QLabel(this))
     , m_view(new QTableView(this))
     , m_copyButton(new QPushButton(this))
@@ -58,10 +62,10 @@ TableWindow::TableWindow(SpomalenaAnimace &mainWindow)
     connect(m_copyButton, &QPushButton::clicked, this, &TableWindow::copy);
     connect(m_saveButton, &QPushButton::clicked, this, &TableWindow::saveCsvAs);
 
-    connect(&m_main.playback(), &Playback::ended, this, &TableWindow::showRun);
+    connect(&m_playback, &Playback::ended, this, &TableWindow::showRun);
     m_hitsTimer.setInterval(Photons::tallyInterval);
     connect(&m_hitsTimer, &QTimer::timeout, this, &TableWindow::showHits);
-    connect(&m_main.photons(), &Photons::stateChanged, this, [this](Photons::State state) {
+    connect(&m_photons, &Photons::stateChanged, this, [this](Photons::State state) {
         if (state == Photons::State::Firing)
             m_hitsTimer.start();
         else
@@ -74,7 +78,7 @@ TableWindow::TableWindow(SpomalenaAnimace &mainWindow)
     m_baseFont = font();
     resize(baseSize);
     m_main.installEventFilter(this);
-    setZoom(ScaledLayout::scaleFor(m_main.size(), SpomalenaAnimace::clientSize));
+    setZoom(ScaledLayout::scaleFor(m_main.size(), m_layoutSize));
     showRun();
 }
 
@@ -101,7 +105,7 @@ void TableWindow::changeEvent(QEvent *event)
 
 void TableWindow::showRun()
 {
-    const Playback &playback = m_main.playback();
+    const Playback &playback = m_playback;
     m_table.setRun(playback.running() ? nullptr : playback.run());
     m_summary->setText(playback.running() ? QCoreApplication::translate("TableWindow", "Pokus právě probíhá; tabulka ukáže jeho hodnoty, až doběhne.")
                                           : m_table.summary());
@@ -112,7 +116,7 @@ void TableWindow::showRun()
 
 void TableWindow::showHits()
 {
-    const Photons &photons = m_main.photons();
+    const Photons &photons = m_photons;
     m_table.setHits(photons.total() > 0 ? photons.hits() : std::vector<size_t>{});
 }
 
@@ -153,7 +157,7 @@ void TableWindow::setZoom(qreal zoom)
 bool TableWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == &m_main && event->type() == QEvent::Resize)
-        setZoom(ScaledLayout::scaleFor(static_cast<QResizeEvent *>(event)->size(), SpomalenaAnimace::clientSize));
+        setZoom(ScaledLayout::scaleFor(static_cast<QResizeEvent *>(event)->size(), m_layoutSize));
     return QWidget::eventFilter(watched, event);
 }
 

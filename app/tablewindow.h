@@ -13,7 +13,8 @@
 class QLabel;
 class QPushButton;
 class QTableView;
-class SpomalenaAnimace;
+class Photons;
+class Playback;
 
 // The last finished run as a table (F5), in a window of its own beside the main one that leaves it usable: a line
 // with the run's values and wavelength, the table (PointTable), and buttons that copy it and save it as CSV. It
@@ -25,7 +26,8 @@ public:
     // Its size at the main window's zoom 1, in logical pixels.
     static constexpr QSize baseSize{860, 380};
 
-    explicit TableWindow(SpomalenaAnimace &mainWindow);
+    // Beside mainWindow, whose content is laid out for layoutSize, with the runs of playback and the photons.
+    TableWindow(QWidget &mainWindow, QSize layoutSize, const Playback &playback, const Photons &photons);
 
     // Shows it, at first beside the main window where the screen has room, and raises it with the table focused.
     void showBeside();
@@ -55,7 +57,10 @@ private:
     void showHits();
     void fitColumns();
 
-    SpomalenaAnimace &m_main;
+    QWidget &m_main;
+    const QSize m_layoutSize;
+    const Playback &m_playback;
+    const Photons &m_photons;
     PointTable m_table;
     QGridLayout m_layout{this};
     QLabel *m_summary;

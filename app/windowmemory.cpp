@@ -6,13 +6,16 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QWidget>
 
-WindowMemory::WindowMemory(SpomalenaAnimace &window)
+WindowMemory::WindowMemory(QWidget &window, Commands &commands)
     : QObject(&window)
     , m_window(window)
+    , m_commands(commands)
+    , m_firstSize(window.minimumSize())
 {
     for (const Switch &remembered : switches) {
-        QAction *command = window.commands.*remembered.command;
+        QAction *command = commands.*remembered.command;
         const QString key = QString::fromLatin1(remembered.key);
         command->setChecked(settings::switchOn(key));
         connect(command, &QAction::toggled, this, [key](bool on) { settings::setSwitch(key, on); });
@@ -27,9 +30,9 @@ WindowMemory::WindowMemory(SpomalenaAnimace &window)
 void WindowMemory::reset()
 {
     for (const Switch &remembered : switches)
-        (m_window.commands.*remembered.command)->setChecked(false);
+        (m_commands.*remembered.command)->setChecked(false);
     m_window.setWindowState(m_window.windowState() & ~(Qt::WindowFullScreen | Qt::WindowMaximized));
-    m_window.resize(SpomalenaAnimace::clientSize);
+    m_window.resize(m_firstSize);
     settings::forgetAll();
 }
 

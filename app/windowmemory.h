@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "spomalenaanimace.h"
+#include "commands.h"
 
 #include <QObject>
+#include <QSize>
 
 #include <array>
 
@@ -18,17 +19,17 @@ public:
     struct Switch
     {
         const char *key;
-        QAction *SpomalenaAnimace::Commands::*command;
+        QAction *Commands::*command;
     };
     // Every switch remembered.
     static constexpr std::array switches{
-        Switch{"pattern", &SpomalenaAnimace::Commands::pattern},
-        Switch{"brightRoom", &SpomalenaAnimace::Commands::brightRoom},
-        Switch{"compare", &SpomalenaAnimace::Commands::compare},
+        Switch{"pattern", &Commands::pattern},
+        Switch{"brightRoom", &Commands::brightRoom},
+        Switch{"compare", &Commands::compare},
     };
 
-    // The window's commands exist already.
-    explicit WindowMemory(SpomalenaAnimace &window);
+    // The window's commands exist already; reset() gives the window its least size, which it has now.
+    WindowMemory(QWidget &window, Commands &commands);
 
     // Back to the first start: the switches off, not full screen, 810 × 600, the folder forgotten.
     void reset();
@@ -37,5 +38,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    SpomalenaAnimace &m_window;
+    QWidget &m_window;
+    Commands &m_commands;
+    const QSize m_firstSize;
 };

@@ -18,9 +18,10 @@ constexpr size_t bulkStrokes = 64;
 constexpr size_t mostPendingRectangles = 8;
 }
 
-Canvas::Canvas(QWidget *parent)
+Canvas::Canvas(QWidget *parent, size_t layers)
     : QWidget(parent)
     , m_area(parent ? parent->size() : size())
+    , m_layers(layers)
 {
     setObjectName(QStringLiteral("canvas"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -46,7 +47,7 @@ void Canvas::setColourMap(const ColourMap &map)
     update();
 }
 
-// A new zoom or screen pixel ratio: remade, and drawn anew by the driver.
+// A new zoom, colour map or screen pixel ratio: remade, and drawn anew from the layers.
 bool Canvas::stale() const
 {
     return m_stale || m_image.devicePixelRatio() != deviceScale();
@@ -63,11 +64,9 @@ void Canvas::remake() const
     raster.fill(Qt::transparent);
     m_image = std::move(raster);
     m_stale = false;
-    if (m_redraw) {
-        m_remaking = true;
-        m_redraw(QRectF(QPointF(0, 0), m_area));
-        m_remaking = false;
-    }
+    for (const Stroke &stroke : m_layers.within())
+        paint(stroke);
+    closeRasterPainter();
 }
 
 void Canvas::changeEvent(QEvent *event)
@@ -83,7 +82,7 @@ QRect Canvas::devicePixels(const QRectF &canvasRect) const
     return QRectF(canvasRect.topLeft() * scale, canvasRect.size() * scale).toAlignedRect() & m_image.rect();
 }
 
-void Canvas::paint(const Stroke &stroke)
+void Canvas::paint(const Stroke &stroke) const
 {
     QImage &target = m_intoScratch ? m_scratch : m_image;
     if (!m_rasterPainter.isActive())
@@ -117,33 +116,57 @@ void Canvas::redrawWithin(const QRectF &area)
     for (int y = pixels.top(); y <= pixels.bottom(); ++y)
         std::fill_n(reinterpret_cast<quint32 *>(m_scratch.scanLine(y)) + pixels.left(), pixels.width(), 0u);
     const qreal scale = m_image.devicePixelRatio();
-    m_intoScratch = m_remaking = true;
-    if (m_redraw)
-        m_redraw(QRectF(QPointF(pixels.topLeft()) / scale, QSizeF(pixels.size()) / scale));
+    m_intoScratch = true;
+    for (const Stroke &stroke : m_layers.within(QRectF(QPointF(pixels.topLeft()) / scale, QSizeF(pixels.size()) / scale)))
+        paint(stroke);
     closeRasterPainter();
-    m_intoScratch = m_remaking = false;
-    for (int y = pixels.top(); y <= pixels.bottom(); ++y)
-        std::copy_n(reinterpret_cast<const quint32 *>(std::as_const(m_scratch).constScanLine(y)) + pixels.left(),
-                    pixels.width(), reinterpret_cast<quint32 *>(m_image.scanLine(y)) + pixels.left());
-    markChanged(pixels);
+    m_intoScratch = false;
+    const QRect changed = scratchDiffers(pixels);
+    for (int y = changed.top(); y <= changed.bottom(); ++y)
+        std::copy_n(reinterpret_cast<const quint32 *>(std::as_const(m_scratch).constScanLine(y)) + changed.left(),
+                    changed.width(), reinterpret_cast<quint32 *>(m_image.scanLine(y)) + changed.left());
+    markChanged(changed);
 }
 
-void Canvas::draw(const Stroke &stroke)
+QRect Canvas::scratchDiffers(const QRect &pixels) const
 {
-    draw(std::span(&stroke, 1));
+    QRect changed;
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+        const auto *now = reinterpret_cast<const quint32 *>(m_image.constScanLine(y)) + pixels.left();
+        const auto *redrawn = reinterpret_cast<const quint32 *>(m_scratch.constScanLine(y)) + pixels.left();
+        const int width = pixels.width();
+        const auto first = std::mismatch(now, now + width, redrawn).first - now;
+        if (first == width)
+            continue;
+        int last = width - 1;
+        while (now[last] == redrawn[last])
+            --last;
+        changed |= QRect(pixels.left() + int(first), y, last - int(first) + 1, 1);
+    }
+    return changed;
+}
+
+void Canvas::draw(const Stroke &stroke, size_t layer)
+{
+    draw(std::span(&stroke, 1), layer);
 }
 
 // A batch is drawn between one look at the pixels it may change and another: a stroke drawn again over itself,
 // as a run redraws its axis at every step, costs no repaint, and pixels drawn over twice are looked at once.
-void Canvas::draw(std::span<const Stroke> strokes)
+// Beneath a layer that holds strokes, the area is drawn anew instead, so that those stay on top.
+void Canvas::draw(std::span<const Stroke> strokes, size_t layer)
 {
+    m_layers.append(layer, strokes);
     if (stale()) {
         remake();
         markChanged(m_image.rect());
+        return;
     }
-    if (m_remaking) {
+    if (m_layers.holdsAbove(layer)) {
+        QRectF touched;
         for (const Stroke &stroke : strokes)
-            paint(stroke);
+            touched |= stroke.footprint();
+        redrawWithin(touched);
         return;
     }
     if (strokes.size() >= bulkStrokes) {
@@ -170,12 +193,27 @@ void Canvas::draw(std::span<const Stroke> strokes)
     }
 }
 
+void Canvas::show(size_t layer, std::span<const Stroke> strokes)
+{
+    const QRectF changed = m_layers.replace(layer, strokes);
+    if (changed.isNull())
+        return;
+    if (stale() || m_layers.othersHoldAny(layer)) {
+        redrawWithin(changed);
+        return;
+    }
+    closeRasterPainter(); // the layer alone: drawn from transparent, without looking at what was there
+    m_image.fill(Qt::transparent);
+    for (const Stroke &stroke : m_layers.of(layer))
+        paint(stroke);
+    markChanged(m_image.rect());
+}
+
 void Canvas::clear()
 {
+    m_layers.clear();
     if (stale()) {
-        const auto redraw = std::exchange(m_redraw, nullptr); // the caller draws what is to show
         remake();
-        m_redraw = redraw;
     } else {
         closeRasterPainter();
         m_image.fill(Qt::transparent);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "colourmap.h"
+#include "layers.h"
 #include "stroke.h"
 
 #include <QImage>
@@ -10,32 +11,33 @@
 #include <QRegion>
 #include <QWidget>
 
-#include <functional>
 #include <span>
 #include <vector>
 
 // The main window's drawing surface: a persistent raster of the client area, transparent until drawn on,
 // lying above the labels and below the other controls, and blind to the mouse. Strokes paint into the raster at
-// once; the pixels they changed reach the screen when the driver calls flush(), once a frame. Nothing clears it
-// but clear(); callers erase by drawing in the background grey, which restores every pixel.
-// Shown zoomed, the raster is remade at the new size and whoever drives the canvas draws its picture anew, so it
-// stays crisp and later erasing stays exact. It keeps no strokes and knows nothing of what drives it.
+// once; the pixels they changed reach the screen when the driver calls flush(), once a frame. Callers erase by
+// drawing in the background grey, which restores every pixel, or by showing a layer anew.
+// It keeps the strokes that show, in layers (Layers): shown zoomed or in another colour map, the raster is remade
+// from them, so it stays crisp and later erasing stays exact. It calls nothing of whoever draws on it.
 class Canvas : public QWidget
 {
     Q_OBJECT
 public:
-    // Covers the parent's client area as it is now: that size, in canvas pixels, is the drawing's area.
-    explicit Canvas(QWidget *parent);
+    // Covers the parent's client area as it is now: that size, in canvas pixels, is the drawing's area. The
+    // picture has this many layers, painted bottom up.
+    explicit Canvas(QWidget *parent, size_t layers = 1);
 
-    void draw(const Stroke &stroke);
-    void draw(std::span<const Stroke> strokes);
-    // Back to transparent.
+    // Strokes drawn over a layer's.
+    void draw(const Stroke &stroke, size_t layer = 0);
+    void draw(std::span<const Stroke> strokes, size_t layer = 0);
+    // The layer shows these strokes alone now; the rest of the picture as it was.
+    void show(size_t layer, std::span<const Stroke> strokes);
+    // Every layer empty, the raster transparent.
     void clear();
+    const Layers &layers() const { return m_layers; }
 
-    // Whoever keeps the picture draws its strokes that reach within an area (canvas pixels) with draw(). Called when
-    // the raster has been remade, on the whole area, and by redrawWithin().
-    void setRedraw(std::function<void(const QRectF &area)> redraw) { m_redraw = std::move(redraw); }
-    // The picture within an area drawn anew, from transparent: how something drawn over is taken away again.
+    // The picture within an area (canvas pixels) drawn anew from its layers, from transparent.
     void redrawWithin(const QRectF &area);
 
     // Hands the pixels changed since the last call to the window system, to be repainted, and returns them in the
@@ -65,12 +67,14 @@ private:
     bool stale() const;
     void remake() const;
     void closeRasterPainter() const;
-    void paint(const Stroke &stroke);
+    void paint(const Stroke &stroke) const;
     QRect devicePixels(const QRectF &canvasRect) const;
     // Device pixels of the raster: kept before a batch of strokes, and then those it changed (those alone are
     // repainted).
     void remember(const QRect &pixels);
     QRect changedSince(const QRect &pixels, const quint32 *kept) const;
+    // The device pixels within pixels where the scratch raster differs from the raster.
+    QRect scratchDiffers(const QRect &pixels) const;
     void markChanged(const QRect &devicePixels);
 
     QSize m_area;
@@ -78,11 +82,10 @@ private:
     ColourMap m_colourMap;
     mutable QImage m_image;
     mutable bool m_stale = true;      // to be remade at the present zoom and pixel ratio
-    mutable bool m_remaking = false;
     mutable QPainter m_rasterPainter; // open between reads of the raster
-    std::function<void(const QRectF &)> m_redraw;
-    QImage m_scratch;           // where an area is drawn anew
-    bool m_intoScratch = false; // while it is
+    Layers m_layers;
+    mutable QImage m_scratch;           // where an area is drawn anew
+    mutable bool m_intoScratch = false; // while it is
     std::vector<QRect> m_pending; // device pixels changed, not yet flushed
     std::vector<quint32> m_before;
 };

@@ -16,6 +16,8 @@ namespace palette {
 using Colour = std::optional<FormDrawing::Colour>;
 
 constexpr FormDrawing::Colour grey = 0x00C0C0C0; // the window's background, used to erase
+constexpr FormDrawing::Colour fieldGreen = 0x00C0FFC0;  // the teacher's parameter fields
+constexpr FormDrawing::Colour fieldOrange = 0x00C0E0FF; // the field of the number of photons
 constexpr FormDrawing::Colour buttonFace = FormDrawing::systemColourFlag | 15; // COLOR_BTNFACE, grey too
 constexpr Colour topPath = std::nullopt;                                         // the foreground: black
 constexpr Colour bottomPath = FormDrawing::systemColourFlag | 9;                // COLOR_CAPTIONTEXT: white

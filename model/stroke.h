@@ -37,3 +37,13 @@ struct Stroke
 
 // A hash of the shape alone: strokes of the same shape hash alike.
 size_t qHash(const Stroke &stroke, size_t seed = 0);
+
+// For maps keyed by a stroke's shape, whatever its colour.
+struct SameShape
+{
+    bool operator()(const Stroke &a, const Stroke &b) const { return a.sameShape(b); }
+};
+struct ShapeHash
+{
+    size_t operator()(const Stroke &stroke) const { return qHash(stroke); }
+};

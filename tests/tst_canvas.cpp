@@ -17,7 +17,7 @@ namespace {
 constexpr FormDrawing::Colour grey = 0x00C0C0C0;
 
 // A window-sized surface with a canvas on it, drawn on through the form's operations in pixel mode. The canvas
-// is handed every stroke as it is made, and all of them again when it asks for its picture anew.
+// is handed every stroke as it is made, and keeps what it needs to draw its picture anew.
 struct Surface
 {
     QWidget window;
@@ -30,9 +30,6 @@ struct Surface
     {
         window.resize(810, 600);
         canvas = new Canvas(&window);
-        canvas->setRedraw([this](const QRectF &) {
-            canvas->draw(std::span<const Stroke>(strokes.data(), drawn));
-        });
         canvas->setZoom(zoom);
         form.ScaleMode(3);
     }

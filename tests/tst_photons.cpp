@@ -61,10 +61,9 @@ private Q_SLOTS:
     // With a fixed seed and 100,000 photons, each point gets its bar's share of them, to within 0.005.
     void sharesTendToTheBars()
     {
-        ShownWindow shown;
         const std::vector<double> bars = expectedBars(200, 1, 40);
         const double sum = std::accumulate(bars.begin(), bars.end(), 0.0);
-        Photons photons(*shown.window->canvas, 2026);
+        Photons photons(2026);
         photons.start(bars, {465, 545, 550, std::vector<double>(bars.size(), 300)});
         photons.stop();
         constexpr int fired = 100000;

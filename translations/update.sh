@@ -12,7 +12,7 @@ lupdate=/usr/lib/qt6/bin/lupdate
 # Updating drops the messages gone from the sources; checking keeps them, marked vanished, to fail on them.
 keep=(-no-obsolete)
 [ "${2:-}" = --check ] && keep=()
-sources=("$root/app" "$root/model" "$root/animation" "$root/fields" "$root/canvas" "$root/translations")
+sources=("$root/app" "$root/narration" "$root/model" "$root/animation" "$root/fields" "$root/canvas" "$root/translations")
 for code in en sk; do
     "$lupdate" -silent -locations none "${keep[@]}" -source-language cs -target-language "$code" "${sources[@]}" \
         -ts "$folder/kestrova_$code.ts" 2>&1 | grep -v '^$' || true
