@@ -11,6 +11,7 @@
 #include <cmath>
 #include <functional>
 #include <set>
+#include <unordered_set>
 #include <span>
 
 namespace {
@@ -59,6 +60,15 @@ struct Surface
     QRgb at(int x, int y) { return image().pixel(x, y); }
 };
 }
+
+// Strokes drawn over a layer, or shown as the layer's alone.
+struct LayerOp
+{
+    size_t layer = 0;
+    bool show = false;
+    QList<Stroke> strokes;
+};
+Q_DECLARE_METATYPE(LayerOp)
 
 class TestCanvas : public QObject
 {
@@ -161,6 +171,71 @@ private Q_SLOTS:
         for (double y = 99.5; y < 500; y += 13.7)
             zoomedAfter.canvas->redrawWithin(QRectF(547.5, y, 170.3, 5));
         QCOMPARE(zoomedAfter.canvas->image(), raster);
+    }
+
+    // Layers painted bottom up, whatever the order they were drawn in, each shown anew or drawn over on its own,
+    // and the picture the same once remade at another zoom. The expected picture paints each layer's every stroke
+    // as drawn, none dropped.
+    void layersStackAsDrawn_data()
+    {
+        QTest::addColumn<QList<LayerOp>>("ops");
+        const auto line = [](float x1, float y1, float x2, float y2, QRgb colour, int width = 2) {
+            return Stroke{.width = width, .colour = colour, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2};
+        };
+        const QRgb black = qRgb(0, 0, 0), red = qRgb(0xB0, 0, 0), greyBand = qRgb(0xC0, 0xC0, 0xC0);
+        const Stroke axis = line(100, 340.5, 700, 340.5, black, 1);
+        const Stroke mark = line(300, 330, 300, 350, red);
+        QTest::newRow("a band drawn beneath marks leaves them on top")
+            << QList<LayerOp>{{0, false, {axis}}, {1, false, {mark}}, {0, false, {line(50, 341, 750, 341, greyBand, 30)}}};
+        QTest::newRow("a layer shown empty gives back what lay beneath")
+            << QList<LayerOp>{{0, false, {axis}}, {1, false, {line(250, 340, 350, 340, red, 9)}}, {1, true, {}}};
+        QTest::newRow("a layer shown anew with one stroke longer")
+            << QList<LayerOp>{{0, false, {axis}},
+                              {2, true, {line(550, 300, 600, 300, red, 1), line(550, 320, 580, 320, red, 1)}},
+                              {2, true, {line(550, 300, 600, 300, red, 1), line(550, 320, 640, 320, red, 1)}}};
+        QTest::newRow("the bottom layer shown anew, the others empty")
+            << QList<LayerOp>{{0, false, {axis, line(100, 100, 200, 200, red)}}, {0, true, {line(400, 400, 500, 420, black)}}};
+        QList<Stroke> redrawn;
+        for (int i = 0; i < 400; ++i) // drawn and erased, as a marker moves: most of them covered
+            redrawn << line(200 + i % 7, 200, 260, 260, i % 2 ? greyBand : black, 3);
+        redrawn << line(200, 260, 260, 200, black, 3);
+        QTest::newRow("drawn over hundreds of times beneath a mark, then over again")
+            << QList<LayerOp>{{1, false, {line(230, 220, 230, 240, red)}}, {0, false, redrawn.mid(0, 300)}, {0, false, redrawn.mid(300)}};
+    }
+
+    void layersStackAsDrawn()
+    {
+        QFETCH(QList<LayerOp>, ops);
+        QWidget window;
+        window.resize(810, 600);
+        auto *canvas = new Canvas(&window, 3);
+        std::vector<std::vector<Stroke>> layers(3);
+        for (const LayerOp &op : ops) {
+            const std::vector<Stroke> strokes(op.strokes.begin(), op.strokes.end());
+            if (op.show)
+                canvas->show(op.layer, strokes);
+            else
+                canvas->draw(strokes, op.layer);
+            if (op.show)
+                layers[op.layer].clear();
+            layers[op.layer].insert(layers[op.layer].end(), strokes.begin(), strokes.end());
+        }
+        for (const qreal zoom : {1.0, 1.6}) {
+            canvas->setZoom(zoom);
+            const QImage &shown = canvas->image();
+            QImage expected(shown.size(), shown.format());
+            expected.setDevicePixelRatio(shown.devicePixelRatio());
+            expected.fill(Qt::transparent);
+            QPainter painter(&expected);
+            for (const std::vector<Stroke> &layer : layers)
+                for (const Stroke &stroke : layer)
+                    stroke.paint(painter, QRectF(0, 0, 810, 600));
+            painter.end();
+            QVERIFY2(shown == expected, qPrintable(QStringLiteral("zoom %1").arg(zoom)));
+        }
+        using Shapes = std::unordered_set<Stroke, ShapeHash, SameShape>;
+        for (size_t layer = 0; layer < layers.size(); ++layer) // no more strokes kept than shapes shown
+            QCOMPARE(canvas->layers().of(layer).size(), Shapes(layers[layer].begin(), layers[layer].end()).size());
     }
 
     void onePixelAxisLinesMatchThePainter_data()
