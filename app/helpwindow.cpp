@@ -21,7 +21,7 @@
 namespace {
 QString named(palette::Colour colour)
 {
-    return (colour ? FormDrawing::resolve(*colour) : FormDrawing::foreground()).name();
+    return QColor(FormDrawing::colourOf(colour)).name();
 }
 
 // Short strokes in colours of the picture, side by side, on the picture's grey.
