@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "helpwindow.h"
 
+#include "interference.h"
 #include "keynames.h"
 #include "language.h"
 #include "palette.h"
@@ -22,7 +23,7 @@
 namespace {
 QString named(palette::Colour colour)
 {
-    return (colour ? FormDrawing::resolve(*colour) : FormDrawing::foreground()).name();
+    return QColor(FormDrawing::colourOf(colour)).name();
 }
 
 // Short strokes in colours of the picture, side by side, on the picture's grey.
@@ -52,14 +53,22 @@ QString swatch(palette::Colour colour, int height = 3)
     return swatch({colour}, height);
 }
 
+// Numbers in the notation of the language in use: "0,15" in Czech and Slovak, "0.15" in English.
+QLocale notation()
+{
+    return QLocale(language::current().isEmpty() ? QStringLiteral("cs") : language::current());
+}
+
+QString number(double value)
+{
+    return parameters::written(value, notation());
+}
+
 // The physics for the run drawn: how far its arrows turn, its wavelength and where maxima and minima fall.
 QString physics(const Setup &drawn)
 {
-    // Numbers in the notation of the language in use: "0,15" in Czech and Slovak, "0.15" in English.
-    const QLocale czech(language::current().isEmpty() ? QStringLiteral("cs") : language::current());
-    const auto number = [&czech](double value) { return parameters::written(value, czech); };
     const QString values = (drawn.isStartingLesson() ? QCoreApplication::translate("HelpWindow", "Výchozí hodnoty: ") : QCoreApplication::translate("HelpWindow", "Nakreslený pokus: "))
-                           + words::setupInWords(drawn, czech) + u'.';
+                           + words::setupInWords(drawn, notation()) + u'.';
     QString rule = QCoreApplication::translate("HelpWindow", "trasy k témuž bodu se liší délkou o dráhový rozdíl: je-li to celistvý násobek λ, "
                                   "míří šipky stejně a sečtou se (maximum), je-li to lichý násobek λ/2%1, míří proti "
                                   "sobě a vyruší se (minimum).");
@@ -80,7 +89,7 @@ QString physics(const Setup &drawn)
     return QCoreApplication::translate("HelpWindow", "<p>%1</p><p>%2, takže celou otočku udělá na vlnové délce λ = %3 ≈ %4. %5 Pravděpodobnost "
                           "dopadu je úměrná druhé mocnině délky součtu, ne délce samotné. Hodnoty v každém bodě ukáže "
                           "tabulka (F5).</p>")
-        .arg(values, turn, words::wavelengthFormula(drawn.frequency, czech), words::pixels(std::lround(lambda)),
+        .arg(values, turn, words::wavelengthFormula(drawn.frequency, notation()), words::pixels(std::lround(lambda)),
              rule.arg(QCoreApplication::translate("HelpWindow", " (λ/2 ≈ %1, 3λ/2 ≈ %2, …)")
                           .arg(words::pixels(std::lround(lambda / 2)), words::pixels(std::lround(3 * lambda / 2)))));
 }
@@ -100,15 +109,16 @@ QString helpText(const QList<QAction *> &commands, const Setup &drawn, const pal
             keys += QStringLiteral("<tr><td style=\"padding-right:16px\"><b>%1</b></td><td>%2</td></tr>")
                         .arg(parts[1].toHtmlEscaped(), parts[0].toHtmlEscaped());
     }
+    const double arrowAtTwo = interference::arrowLengthFor(2); // each path's arrow at two holes
     return QCoreApplication::translate("HelpWindow", "<h3>Co je na obrázku</h3><table cellspacing=0>")
            + legendRow(swatch(colours.topPath), QCoreApplication::translate("HelpWindow", "Horní trasa fotonu (horním otvorem) a její šipka fáze, radiusvektor neboli fázor."))
            + legendRow(swatch(colours.bottomPath), QCoreApplication::translate("HelpWindow", "Dolní trasa fotonu (dolním otvorem) a její šipka fáze."))
            + legendRow(swatch({colours.pathsBetween[0], colours.pathsBetween[1], colours.pathsBetween[2],
                                colours.pathsBetween[3], colours.pathsBetween[4], colours.pathsBetween[5]}),
                        QCoreApplication::translate("HelpWindow", "Má-li clona víc než dva otvory (pole „Počet otvorů“, F2): trasy otvory mezi "
-                                      "horním a dolním, shora %1. Šipka každé trasy má délku 40 / N pixelů, kde N je "
-                                      "počet všech otvorů, u dvou tedy 20.")
-                           .arg(betweenNames(colours)))
+                                      "horním a dolním, shora %1. Šipka každé trasy má délku %2 / N pixelů, kde N je "
+                                      "počet všech otvorů, u dvou tedy %3.")
+                           .arg(betweenNames(colours), number(apparatus::chainLength), number(arrowAtTwo)))
            + legendRow(swatch(colours.topPath, 6),
                        QCoreApplication::translate("HelpWindow", "Černý kroužek na cloně: zakrytý otvor. Otvor zakryje a znovu otevře nabídka "
                                       "„Otvory“ nebo klepnutí na otvor v kresbě; poslední otevřený zakrýt nelze."))
@@ -118,14 +128,17 @@ QString helpText(const QList<QAction *> &commands, const Setup &drawn, const pal
                                       "se s délkou trasy otáčí. Ve sloupci součtu začíná každá další šipka na hrotu "
                                       "předchozí a zelená vede od začátku první k hrotu poslední."))
            + legendRow(swatch(colours.topPath, 5),
-                       QCoreApplication::translate("HelpWindow", "Vodorovná úsečka vpravo: její délka je 0,1 × |součet|² pixelů a je "
-                                      "<b>úměrná</b> pravděpodobnosti, že foton dopadne do tohoto bodu detektoru."))
+                       QCoreApplication::translate("HelpWindow", "Vodorovná úsečka vpravo: její délka je %1 × |součet|² pixelů a je "
+                                      "<b>úměrná</b> pravděpodobnosti, že foton dopadne do tohoto bodu detektoru.")
+                           .arg(number(interference::probabilityScale)))
            + legendRow(swatch(colours.pattern, 1),
                        QCoreApplication::translate("HelpWindow", "Modrá křivka (Průběh, F3): úsečka, kterou by dostal každý řádek detektoru, "
                                       "tedy celý interferenční obrazec."))
            + legendRow(swatch(colours.noInterference, 1),
                        QCoreApplication::translate("HelpWindow", "Šedá svislá čára „bez interference“: úsečka, kdyby se místo šipek "
-                                      "sčítaly pravděpodobnosti tras; u dvou otvorů 80 pixelů, 0,1 × (20² + 20²)."))
+                                      "sčítaly pravděpodobnosti tras; u dvou otvorů %1, %2 × (%3² + %3²).")
+                           .arg(words::pixels(std::lround(interference::withoutInterference(arrowAtTwo, 2))),
+                                number(interference::probabilityScale), number(arrowAtTwo)))
            + legendRow(swatch({colours.topPath, colours.bottomPath}),
                        QCoreApplication::translate("HelpWindow", "Sledovat trasu fotonu (F7): detektor u otvorů prozradí, kudy foton letěl. "
                                       "Šipky se pak nesčítají: ve sloupci součtu vychází každá z bodu sloupce, "

@@ -17,6 +17,10 @@ constexpr double sourceX = 80;
 constexpr double apertureX = 150; // the aperture screen and both holes
 constexpr double detectorX = 320; // where both paths end
 constexpr double barX = 550;      // the base line of the probability bars
+// The axis ends here. Each animation step draws it again from axisRedrawnFrom, right of the source's ring, where the
+// photons' markers cross it.
+constexpr double axisRight = canvasRight - 30;
+constexpr double axisRedrawnFrom = sourceX + 20;
 // The sum column lies at the aperture distance plus this; the path's horizontal leg is its distance from detectorX.
 constexpr double sumColumnOffset = detectorX - 100;
 
@@ -24,6 +28,12 @@ constexpr double sumColumnOffset = detectorX - 100;
 // step, and the longest bar, is the same at any number of holes (20 px at two).
 constexpr double chainLength = 40;
 constexpr double pointSpacing = 40; // between detector points
+constexpr double lowestPointAbove = 10.06; // the lowest detector point above lineBottom
+// y of detector point i, 0 the lowest.
+constexpr double pointY(double point)
+{
+    return lineBottom - lowestPointAbove - pointSpacing * point;
+}
 // The previous run's bar, when compared with, runs this far above each bar, 2 px wide: clear of the bar (3 px wide)
 // and of the photons' tally just under it.
 constexpr double previousBarAbove = 4;

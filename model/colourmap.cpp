@@ -4,18 +4,11 @@
 
 #include <algorithm>
 
-namespace {
-QRgb rgb(palette::Colour colour)
-{
-    return (colour ? FormDrawing::resolve(*colour) : FormDrawing::foreground()).rgba();
-}
-}
-
 ColourMap ColourMap::between(const palette::Colours &from, const palette::Colours &to)
 {
     ColourMap map;
     const auto add = [&map](palette::Colour a, palette::Colour b) {
-        const QRgb was = rgb(a), becomes = rgb(b);
+        const QRgb was = FormDrawing::colourOf(a), becomes = FormDrawing::colourOf(b);
         const bool known = std::any_of(map.m_pairs.begin(), map.m_pairs.end(),
                                        [was](const auto &change) { return change.first == was; });
         if (was != becomes && !known)

@@ -72,7 +72,7 @@ std::shared_ptr<Timeline> DetectorScan::record()
     canvas.DrawWidth(1);
     for (const double x : {detectorX, sumColumnX, barX})
         canvas.Line(x, lineBottom, x, lineTop);
-    canvas.Line(sourceX - 20, axisY, canvasRight - 30, axisY);
+    canvas.Line(sourceX - 20, axisY, axisRight, axisY);
     canvas.DrawWidth(3);
     canvas.Circle(sourceX, axisY, 5);
     // Right of the sum column's arrows, which reach a chain's length from it, nothing is drawn up to the bars.
@@ -96,7 +96,6 @@ std::shared_ptr<Timeline> DetectorScan::record()
         double sumX = 0;
         double sumY = 0;
         double watchedBar = 0;
-        const double baseAngle = 10;
 
         // The starting phase at each open hole, then the legs from the source, from the top.
         for (int hole = 1; hole <= holes; ++hole)
@@ -111,19 +110,19 @@ std::shared_ptr<Timeline> DetectorScan::record()
         double detectorY = 0;
         for (size_t pathIndex = 1; pathIndex <= openFromBottom.size(); ++pathIndex) {
             const int hole = openFromBottom[pathIndex - 1];
-            detectorY = canvasBottom - bottomMargin - 10.06 - pointSpacing * pointIndex;
+            detectorY = pointY(pointIndex);
             const double pathRun = checked(sumColumnX - detectorX);
             const double length = pathLength(pathRun, holeY(hole), detectorY);
 
             // The first pass animates: every open path's photon moves, from the bottom up.
             if (pathIndex == 1) {
-                for (q = 20; q <= 100; ++q) {
+                for (q = 20; q <= pathDivisions; ++q) {
                     for (const int moving : openFromBottom)
                         Pohyb(moving, apertureX, axisY, detectorX, detectorY, q);
                     const double delayCounter = checked(m_setup.slowDown * countsPerSlowDown);
                     recording->wait(delayCounter);
                     canvas.DrawWidth(1);
-                    canvas.Line(sourceX + 20, axisY, canvasRight - 30, axisY);
+                    canvas.Line(axisRedrawnFrom, axisY, axisRight, axisY);
                     canvas.DrawWidth(2);
                 }
             }
@@ -150,10 +149,10 @@ std::shared_ptr<Timeline> DetectorScan::record()
             sumY = checked(sumY + pathArrow.y);
             watchedBar = checked(watchedBar + probability(pathArrow.x, pathArrow.y));
         }
-        detectorY = canvasBottom - bottomMargin - 10.06 - pointSpacing * pointIndex;
+        detectorY = pointY(pointIndex);
 
         canvas.DrawWidth(1);
-        canvas.Line(sourceX + 20, axisY, canvasRight - 30, axisY);
+        canvas.Line(axisRedrawnFrom, axisY, axisRight, axisY);
 
         if (!m_setup.watched)
             canvas.Line(sumColumnX, detectorY, sumColumnX + sumX, detectorY + sumY, palette::sum);
@@ -183,7 +182,7 @@ void DetectorScan::drawPrevious(FormDrawing &canvas) const
 {
     canvas.DrawWidth(2);
     for (size_t point = 0; point < m_previous->bars.size(); ++point) {
-        const double y = canvasBottom - bottomMargin - 10.06 - pointSpacing * double(point) - previousBarAbove;
+        const double y = pointY(double(point)) - previousBarAbove;
         canvas.Line(barX, y, barX + m_previous->bars[point], y, palette::previous);
     }
     canvas.DrawWidth(1);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formdrawing.h"
 
+#include "palette.h"
 #include "runtimeerror.h"
 
 namespace {
@@ -31,7 +32,7 @@ float FormDrawing::pixels(double units) const
     return float(double(toSingle(units)) / m_unitsPerPixel);
 }
 
-QRgb FormDrawing::colourOf(std::optional<Colour> colour) const
+QRgb FormDrawing::colourOf(std::optional<Colour> colour)
 {
     return (colour ? resolve(*colour) : foreground()).rgba();
 }
@@ -62,14 +63,19 @@ void FormDrawing::Circle(double x, double y, double radius, std::optional<Colour
 QColor FormDrawing::resolve(Colour colour)
 {
     if (colour & systemColourFlag) {
-        switch (colour & ~systemColourFlag) {
-        case 9: // COLOR_CAPTIONTEXT
-            return Qt::white;
-        case 15: // COLOR_BTNFACE
-            return QColor(0xC0, 0xC0, 0xC0);
+        switch (colour) {
+        case captionText:
+            return resolve(palette::white);
+        case buttonFace:
+            return resolve(palette::grey);
         default:
             throw RuntimeError(RuntimeError::InvalidPropertyValue);
         }
     }
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+QColor FormDrawing::foreground()
+{
+    return resolve(palette::black);
 }

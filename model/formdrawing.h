@@ -18,6 +18,8 @@ public:
     // 0x00BBGGRR, or 0x80000000 plus a system colour index (9 and 15 are known).
     using Colour = quint32;
     static constexpr Colour systemColourFlag = 0x80000000;
+    static constexpr Colour captionText = systemColourFlag | 9; // COLOR_CAPTIONTEXT
+    static constexpr Colour buttonFace = systemColourFlag | 15; // COLOR_BTNFACE
 
     explicit FormDrawing(std::vector<Stroke> &strokes)
         : m_strokes(strokes)
@@ -37,14 +39,16 @@ public:
     int drawWidth() const { return m_width; }
     int scaleMode() const { return m_scaleMode; }
 
-    // Foreground black; system colour 9 white and 15 light grey, as in the classic desktop scheme.
+    // Foreground black, captionText white and buttonFace light grey, as in the classic desktop scheme; the values
+    // are palette.h's.
     // Run-time error 380 for an unknown system colour.
     static QColor resolve(Colour colour);
-    static QColor foreground() { return Qt::black; }
+    static QColor foreground();
+    // As a stroke gets it: none is the foreground.
+    static QRgb colourOf(std::optional<Colour> colour);
 
 private:
     float pixels(double units) const;
-    QRgb colourOf(std::optional<Colour> colour) const;
 
     std::vector<Stroke> &m_strokes;
     int m_scaleMode = 1;

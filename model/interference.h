@@ -13,6 +13,7 @@ constexpr double probabilityScale = 0.1; // bar pixels per squared pixel of the 
 constexpr double markerLength = 10;      // the photon marker's hand, pixels
 constexpr double pathDivisions = 100;    // at step t the marker is t / 100 of the way along its path
 constexpr double turnPerStep = 1;        // the marker turns one radian per step
+constexpr double baseAngle = 10;         // every path's arrow starts at this phase at its hole
 
 struct Vector
 {

@@ -15,12 +15,14 @@ namespace palette {
 
 using Colour = std::optional<FormDrawing::Colour>;
 
-constexpr FormDrawing::Colour grey = 0x00C0C0C0; // the window's background, used to erase
+constexpr FormDrawing::Colour black = 0x00000000; // the foreground: what draws without a colour
+constexpr FormDrawing::Colour white = 0x00FFFFFF; // the caption text's, as the classic scheme has it
+constexpr FormDrawing::Colour grey = 0x00C0C0C0;  // the window's background, used to erase; the button face's too
 constexpr FormDrawing::Colour fieldGreen = 0x00C0FFC0;  // the teacher's parameter fields
 constexpr FormDrawing::Colour fieldOrange = 0x00C0E0FF; // the field of the number of photons
-constexpr FormDrawing::Colour buttonFace = FormDrawing::systemColourFlag | 15; // COLOR_BTNFACE, grey too
-constexpr Colour topPath = std::nullopt;                                         // the foreground: black
-constexpr Colour bottomPath = FormDrawing::systemColourFlag | 9;                // COLOR_CAPTIONTEXT: white
+constexpr FormDrawing::Colour buttonFace = FormDrawing::buttonFace; // the grey
+constexpr Colour topPath = std::nullopt;                            // the foreground: black
+constexpr Colour bottomPath = FormDrawing::captionText;             // white
 // The paths between the top and the bottom one, from the top, where there are more than two holes; none of them
 // is a colour of anything else in the picture.
 constexpr std::array<FormDrawing::Colour, 6> pathsBetween{
@@ -64,7 +66,7 @@ constexpr Colours standard{topPath, bottomPath, pathsBetween, sum, pattern, noIn
 // For a bright room ("Kontrastní barvy", F8): every colour at least 3 : 1 against the grey, and the paths told apart
 // by protan and deutan viewers too. Black, the blue curve and the dark red marks reach it already.
 constexpr Colours brightRoom{
-    .topPath = std::nullopt,   // black, 11.5 : 1
+    .topPath = topPath,        // black, 11.5 : 1
     .bottomPath = 0x00AA6622,  // blue #2266AA, 3.3 : 1
     .pathsBetween = {
         0x00772299, // purple #992277, 4.1 : 1
@@ -79,9 +81,9 @@ constexpr Colours brightRoom{
     .noInterference = 0x00595959, // dark grey #595959, 3.9 : 1
     .photonMark = photonMark,     // dark red #B00000, 4.1 : 1
     .photonTally = 0x000044A8,    // dark orange #A84400, 3.3 : 1
-    .pathsBetweenNames = {QT_TRANSLATE_NOOP("palette", "purpurová"), QT_TRANSLATE_NOOP("palette", "modrozelená"),
-                           QT_TRANSLATE_NOOP("palette", "hnědá"), QT_TRANSLATE_NOOP("palette", "olivová"),
-                           QT_TRANSLATE_NOOP("palette", "fialová"), QT_TRANSLATE_NOOP("palette", "malinová")},
+    .pathsBetweenNames = {pathsBetweenNames[0], pathsBetweenNames[1], pathsBetweenNames[2],
+                          QT_TRANSLATE_NOOP("palette", "olivová"), pathsBetweenNames[4],
+                          QT_TRANSLATE_NOOP("palette", "malinová")},
     .previous = 0x008B3D48,       // dark slate blue #483D8B, 5.0 : 1
 };
 

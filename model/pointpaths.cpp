@@ -11,10 +11,6 @@
 
 using namespace interference;
 
-namespace {
-constexpr double baseAngle = 10; // every path's arrow starts at this phase at its hole
-}
-
 double holeY(const Setup &setup, int hole)
 {
     return checked(apparatus::axisY + holeOffset(hole, setup.holes, setup.spacing));

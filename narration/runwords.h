@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "apparatus.h"
 #include "timeline.h"
 
 #include <QLocale>
@@ -24,7 +25,7 @@ QString differencesInWords(const Setup &before, const Setup &now);
 QString extremaInWords(const std::vector<double> &probabilities);
 
 // The whole pattern's maxima and minima, as heights on the detector from its axis; the axis at axisY.
-QString patternInWords(const std::vector<Timeline::PatternRow> &pattern, double axisY = 340.5);
+QString patternInWords(const std::vector<Timeline::PatternRow> &pattern, double axisY = apparatus::axisY);
 
 // Each point's hits of the photons fired, and their total.
 QString hitsInWords(const std::vector<size_t> &hits);

@@ -1,9 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Kestrova developers <vyvojari@kestrova.example>
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The table of the last run (F5): its bars those drawn, its copy as cells, its CSV read back in two notations, a
-// failed save told in Czech with nothing half-written, and the help's physics with the run's own numbers.
+// failed save told in Czech with nothing half-written, the help's physics with the run's own numbers and its legend
+// with the model's.
 #include "helpwindow.h"
+#include "language.h"
 #include "parameterfields.h"
+#include "runwords.h"
 #include "phasors.h"
 #include "tableexport.h"
 #include "tablewindow.h"
@@ -11,6 +14,7 @@
 
 #include <QClipboard>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -429,6 +433,37 @@ private Q_SLOTS:
             QVERIFY2(text.contains(phrase), qPrintable(phrase + QStringLiteral(" in ") + text));
         QVERIFY(!text.contains(QStringLiteral("celý násobek")));
         QVERIFY(!text.contains(QStringLiteral("inf")));
+    }
+
+    // The legend's numbers are the model's, in each language's notation: %1 the arrows' chain, %2 an arrow at two
+    // holes, %3 the bar's scale, %4 the level without interference at two holes.
+    void helpQuotesTheModel_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QStringList>("phrases");
+        QTest::newRow("Czech") << "cs" << QStringList{"délku %1 / N pixelů", "u dvou tedy %2.", "délka je %3 × |součet|²",
+                                                      "u dvou otvorů %4, %3 × (%2² + %2²)."};
+        QTest::newRow("English") << "en" << QStringList{"%1 / N pixels long", "so %2 for two holes", "length is %3 × |sum|²",
+                                                        "%4 for two holes, %3 × (%2² + %2²)."};
+        QTest::newRow("Slovak") << "sk" << QStringList{"dĺžku %1 / N pixelov", "pri dvoch teda %2.", "dĺžka je %3 × |súčet|²",
+                                                       "pri dvoch otvoroch %4, %3 × (%2² + %2²)."};
+    }
+    void helpQuotesTheModel()
+    {
+        QFETCH(QString, code);
+        QFETCH(QStringList, phrases);
+        QVERIFY(language::use(code));
+        const auto czechAgain = qScopeGuard([] { language::use(language::codes().constFirst()); });
+        const auto number = [notation = QLocale(code)](double value) { return parameters::written(value, notation); };
+        const double arrow = interference::arrowLengthFor(2);
+        const QStringList numbers{number(apparatus::chainLength), number(arrow), number(interference::probabilityScale),
+                                  words::pixels(std::lround(interference::withoutInterference(arrow, 2)))};
+        const QString text = helpText({});
+        for (QString phrase : phrases) {
+            for (qsizetype i = 0; i < numbers.size(); ++i)
+                phrase.replace(u'%' + QString::number(i + 1), numbers[i]);
+            QVERIFY2(text.contains(phrase), qPrintable(phrase));
+        }
     }
 };
 

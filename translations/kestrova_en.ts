@@ -48,10 +48,6 @@
         <translation>The photon’s lower path (through the lower hole) and its phase arrow.</translation>
     </message>
     <message>
-        <source>Má-li clona víc než dva otvory (pole „Počet otvorů“, F2): trasy otvory mezi horním a dolním, shora %1. Šipka každé trasy má délku 40 / N pixelů, kde N je počet všech otvorů, u dvou tedy 20.</source>
-        <translation>If the aperture screen has more than two holes (field “Number of holes”, F2): the paths through the holes between the upper and the lower one, from the top: %1. The arrow of each path is 40 / N pixels long, where N is the number of all holes, so 20 for two holes.</translation>
-    </message>
-    <message>
         <source>Černý kroužek na cloně: zakrytý otvor. Otvor zakryje a znovu otevře nabídka „Otvory“ nebo klepnutí na otvor v kresbě; poslední otevřený zakrýt nelze.</source>
         <translation>Black ring on the aperture screen: a covered hole. The “Holes” menu or a click on a hole in the drawing covers the hole and opens it again; the last open hole cannot be covered.</translation>
     </message>
@@ -60,16 +56,8 @@
         <translation>The sum of both arrows (with more holes, of the arrows of all open paths). An arrow starts at the detector point (in the sum column) and its tip is the free end, which turns with the length of the path. In the sum column each further arrow starts at the tip of the one before, and the green one runs from the start of the first to the tip of the last.</translation>
     </message>
     <message>
-        <source>Vodorovná úsečka vpravo: její délka je 0,1 × |součet|² pixelů a je &lt;b&gt;úměrná&lt;/b&gt; pravděpodobnosti, že foton dopadne do tohoto bodu detektoru.</source>
-        <translation>Horizontal bar on the right: its length is 0.1 × |sum|² pixels and it is &lt;b&gt;proportional&lt;/b&gt; to the probability that the photon arrives at this point of the detector.</translation>
-    </message>
-    <message>
         <source>Modrá křivka (Průběh, F3): úsečka, kterou by dostal každý řádek detektoru, tedy celý interferenční obrazec.</source>
         <translation>Blue curve (Pattern, F3): the bar that every row of the detector would get, that is, the whole interference pattern.</translation>
-    </message>
-    <message>
-        <source>Šedá svislá čára „bez interference“: úsečka, kdyby se místo šipek sčítaly pravděpodobnosti tras; u dvou otvorů 80 pixelů, 0,1 × (20² + 20²).</source>
-        <translation>Grey vertical line “without interference”: the bar if the probabilities of the paths were added instead of their arrows; 80 pixels for two holes, 0.1 × (20² + 20²).</translation>
     </message>
     <message>
         <source>Sledovat trasu fotonu (F7): detektor u otvorů prozradí, kudy foton letěl. Šipky se pak nesčítají: ve sloupci součtu vychází každá z bodu sloupce, zelený součet chybí a úsečka je součtem pravděpodobností tras. Obrazec zmizí.</source>
@@ -110,6 +98,18 @@
     <message>
         <source>Všechny příkazy nabízí i nabídka, kterou otevře pravé tlačítko myši, klávesa %1 nebo Shift+F10.</source>
         <translation>Every command is also in the menu that the right mouse button, the %1 key or Shift+F10 opens.</translation>
+    </message>
+    <message>
+        <source>Má-li clona víc než dva otvory (pole „Počet otvorů“, F2): trasy otvory mezi horním a dolním, shora %1. Šipka každé trasy má délku %2 / N pixelů, kde N je počet všech otvorů, u dvou tedy %3.</source>
+        <translation>If the aperture screen has more than two holes (field “Number of holes”, F2): the paths through the holes between the upper and the lower one, from the top: %1. The arrow of each path is %2 / N pixels long, where N is the number of all holes, so %3 for two holes.</translation>
+    </message>
+    <message>
+        <source>Vodorovná úsečka vpravo: její délka je %1 × |součet|² pixelů a je &lt;b&gt;úměrná&lt;/b&gt; pravděpodobnosti, že foton dopadne do tohoto bodu detektoru.</source>
+        <translation>Horizontal bar on the right: its length is %1 × |sum|² pixels and it is &lt;b&gt;proportional&lt;/b&gt; to the probability that the photon arrives at this point of the detector.</translation>
+    </message>
+    <message>
+        <source>Šedá svislá čára „bez interference“: úsečka, kdyby se místo šipek sčítaly pravděpodobnosti tras; u dvou otvorů %1, %2 × (%3² + %3²).</source>
+        <translation>Grey vertical line “without interference”: the bar if the probabilities of the paths were added instead of their arrows; %1 for two holes, %2 × (%3² + %3²).</translation>
     </message>
 </context>
 <context>

@@ -48,10 +48,6 @@
         <translation>Dolná dráha fotónu (dolným otvorom) a jej fázová šípka.</translation>
     </message>
     <message>
-        <source>Má-li clona víc než dva otvory (pole „Počet otvorů“, F2): trasy otvory mezi horním a dolním, shora %1. Šipka každé trasy má délku 40 / N pixelů, kde N je počet všech otvorů, u dvou tedy 20.</source>
-        <translation>Ak má clona viac ako dva otvory (pole „Počet otvorov“, F2): dráhy otvormi medzi horným a dolným, zhora %1. Šípka každej dráhy má dĺžku 40 / N pixelov, kde N je počet všetkých otvorov, pri dvoch teda 20.</translation>
-    </message>
-    <message>
         <source>Černý kroužek na cloně: zakrytý otvor. Otvor zakryje a znovu otevře nabídka „Otvory“ nebo klepnutí na otvor v kresbě; poslední otevřený zakrýt nelze.</source>
         <translation>Čierny krúžok na clone: zakrytý otvor. Otvor zakryje a znova otvorí ponuka „Otvory“ alebo kliknutie na otvor v kresbe; posledný otvorený otvor sa zakryť nedá.</translation>
     </message>
@@ -60,16 +56,8 @@
         <translation>Súčet oboch šípok (pri viacerých otvoroch šípok všetkých otvorených dráh). Šípka začína v bode detektora (v stĺpci súčtu) a jej hrot je voľný koniec, ktorý sa s dĺžkou dráhy otáča. V stĺpci súčtu začína každá ďalšia šípka na hrote predchádzajúcej a zelená vedie od začiatku prvej k hrotu poslednej.</translation>
     </message>
     <message>
-        <source>Vodorovná úsečka vpravo: její délka je 0,1 × |součet|² pixelů a je &lt;b&gt;úměrná&lt;/b&gt; pravděpodobnosti, že foton dopadne do tohoto bodu detektoru.</source>
-        <translation>Vodorovná úsečka vpravo: jej dĺžka je 0,1 × |súčet|² pixelov a je &lt;b&gt;úmerná&lt;/b&gt; pravdepodobnosti, že fotón dopadne do tohto bodu detektora.</translation>
-    </message>
-    <message>
         <source>Modrá křivka (Průběh, F3): úsečka, kterou by dostal každý řádek detektoru, tedy celý interferenční obrazec.</source>
         <translation>Modrá krivka (Priebeh, F3): úsečka, ktorú by dostal každý riadok detektora, teda celý interferenčný obrazec.</translation>
-    </message>
-    <message>
-        <source>Šedá svislá čára „bez interference“: úsečka, kdyby se místo šipek sčítaly pravděpodobnosti tras; u dvou otvorů 80 pixelů, 0,1 × (20² + 20²).</source>
-        <translation>Sivá zvislá čiara „bez interferencie“: úsečka, keby sa namiesto šípok sčítali pravdepodobnosti dráh; pri dvoch otvoroch 80 pixelov, 0,1 × (20² + 20²).</translation>
     </message>
     <message>
         <source>Sledovat trasu fotonu (F7): detektor u otvorů prozradí, kudy foton letěl. Šipky se pak nesčítají: ve sloupci součtu vychází každá z bodu sloupce, zelený součet chybí a úsečka je součtem pravděpodobností tras. Obrazec zmizí.</source>
@@ -110,6 +98,18 @@
     <message>
         <source>Všechny příkazy nabízí i nabídka, kterou otevře pravé tlačítko myši, klávesa %1 nebo Shift+F10.</source>
         <translation>Všetky príkazy ponúka aj ponuka, ktorú otvorí pravé tlačidlo myši, kláves %1 alebo Shift+F10.</translation>
+    </message>
+    <message>
+        <source>Má-li clona víc než dva otvory (pole „Počet otvorů“, F2): trasy otvory mezi horním a dolním, shora %1. Šipka každé trasy má délku %2 / N pixelů, kde N je počet všech otvorů, u dvou tedy %3.</source>
+        <translation>Ak má clona viac ako dva otvory (pole „Počet otvorov“, F2): dráhy otvormi medzi horným a dolným, zhora %1. Šípka každej dráhy má dĺžku %2 / N pixelov, kde N je počet všetkých otvorov, pri dvoch teda %3.</translation>
+    </message>
+    <message>
+        <source>Vodorovná úsečka vpravo: její délka je %1 × |součet|² pixelů a je &lt;b&gt;úměrná&lt;/b&gt; pravděpodobnosti, že foton dopadne do tohoto bodu detektoru.</source>
+        <translation>Vodorovná úsečka vpravo: jej dĺžka je %1 × |súčet|² pixelov a je &lt;b&gt;úmerná&lt;/b&gt; pravdepodobnosti, že fotón dopadne do tohto bodu detektora.</translation>
+    </message>
+    <message>
+        <source>Šedá svislá čára „bez interference“: úsečka, kdyby se místo šipek sčítaly pravděpodobnosti tras; u dvou otvorů %1, %2 × (%3² + %3²).</source>
+        <translation>Sivá zvislá čiara „bez interferencie“: úsečka, keby sa namiesto šípok sčítali pravdepodobnosti dráh; pri dvoch otvoroch %1, %2 × (%3² + %3²).</translation>
     </message>
 </context>
 <context>
