@@ -53,16 +53,8 @@ QString swatch(palette::Colour colour, int height = 3)
     return swatch({colour}, height);
 }
 
-// Numbers in the notation of the language in use: "0,15" in Czech and Slovak, "0.15" in English.
-QLocale notation()
-{
-    return QLocale(language::current().isEmpty() ? QStringLiteral("cs") : language::current());
-}
-
-QString number(double value)
-{
-    return parameters::written(value, notation());
-}
+using words::notation;
+using words::number;
 
 // The physics for the run drawn: how far its arrows turn, its wavelength and where maxima and minima fall.
 QString physics(const Setup &drawn)

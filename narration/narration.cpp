@@ -3,6 +3,7 @@
 #include "narration.h"
 
 #include "accessibility.h"
+#include "interference.h"
 #include "keynames.h"
 #include "runwords.h"
 
@@ -17,8 +18,9 @@ QString drawingDescription()
         "Vlevo zdroj fotonů, za ním clona se dvěma otvory, dále svislý detektor. Foton letí z obou otvorů "
         "současně k jedenácti bodům detektoru, odspodu nahoru; každá trasa otáčí svou šipkou fáze (radiusvektor). "
         "Ve sloupci součtu se obě šipky skládají za sebou, zelená šipka je jejich součet. Vodorovná úsečka "
-        "vpravo má délku 0,1násobku druhé mocniny délky součtu; je úměrná pravděpodobnosti, že foton dopadne do "
-        "tohoto bodu.");
+        "vpravo má délku %1násobku druhé mocniny délky součtu; je úměrná pravděpodobnosti, že foton dopadne do "
+        "tohoto bodu.")
+        .arg(words::number(interference::probabilityScale));
 }
 
 QString startDescription()

@@ -4,6 +4,7 @@
 
 #include "interference.h"
 #include "keynames.h"
+#include "language.h"
 #include "parameters.h"
 #include "timeline.h"
 
@@ -290,6 +291,16 @@ QString wavelengthFormula(double frequency, const QLocale &notation)
     const QString factor = parameters::written(interference::phaseFactor, notation);
     return frequency == 1 ? QStringLiteral("2π / %1").arg(factor)
                           : QStringLiteral("2π / (%1 × %2)").arg(factor, parameters::written(frequency, notation));
+}
+
+QLocale notation()
+{
+    return QLocale(language::current().isEmpty() ? QStringLiteral("cs") : language::current());
+}
+
+QString number(double value)
+{
+    return parameters::written(value, notation());
 }
 
 } // namespace words

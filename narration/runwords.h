@@ -50,4 +50,9 @@ QString setupInWords(const Setup &setup, const QLocale &notation);
 // frequency 0, where the arrows do not turn.
 QString wavelengthFormula(double frequency, const QLocale &notation);
 
+// Numbers in the notation of the language in use: "0,15" in Czech and Slovak, "0.15" in English.
+QLocale notation();
+// A number as the parameter fields write it, in that notation.
+QString number(double value);
+
 } // namespace words

@@ -281,8 +281,8 @@ share (%)</translation>
 <context>
     <name>SpomalenaAnimace</name>
     <message>
-        <source>Vlevo zdroj fotonů, za ním clona se dvěma otvory, dále svislý detektor. Foton letí z obou otvorů současně k jedenácti bodům detektoru, odspodu nahoru; každá trasa otáčí svou šipkou fáze (radiusvektor). Ve sloupci součtu se obě šipky skládají za sebou, zelená šipka je jejich součet. Vodorovná úsečka vpravo má délku 0,1násobku druhé mocniny délky součtu; je úměrná pravděpodobnosti, že foton dopadne do tohoto bodu.</source>
-        <translation>On the left the photon source, behind it the aperture screen with two holes, then the vertical detector. The photon flies from both holes at once to eleven points of the detector, from the bottom up; each path turns its phase arrow (phasor). In the sum column the two arrows are added head to tail, and the green arrow is their sum. The horizontal bar on the right is 0.1 times the square of the length of the sum; it is proportional to the probability that the photon arrives at this point.</translation>
+        <source>Vlevo zdroj fotonů, za ním clona se dvěma otvory, dále svislý detektor. Foton letí z obou otvorů současně k jedenácti bodům detektoru, odspodu nahoru; každá trasa otáčí svou šipkou fáze (radiusvektor). Ve sloupci součtu se obě šipky skládají za sebou, zelená šipka je jejich součet. Vodorovná úsečka vpravo má délku %1násobku druhé mocniny délky součtu; je úměrná pravděpodobnosti, že foton dopadne do tohoto bodu.</source>
+        <translation>On the left the photon source, behind it the aperture screen with two holes, then the vertical detector. The photon flies from both holes at once to eleven points of the detector, from the bottom up; each path turns its phase arrow (phasor). In the sum column the two arrows are added head to tail, and the green arrow is their sum. The horizontal bar on the right is %1 times the square of the length of the sum; it is proportional to the probability that the photon arrives at this point.</translation>
     </message>
     <message>
         <source>Spustí animaci: foton letí oběma trasami k jedenácti bodům detektoru.</source>

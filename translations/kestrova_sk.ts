@@ -282,8 +282,8 @@ dopadov (%)</translation>
 <context>
     <name>SpomalenaAnimace</name>
     <message>
-        <source>Vlevo zdroj fotonů, za ním clona se dvěma otvory, dále svislý detektor. Foton letí z obou otvorů současně k jedenácti bodům detektoru, odspodu nahoru; každá trasa otáčí svou šipkou fáze (radiusvektor). Ve sloupci součtu se obě šipky skládají za sebou, zelená šipka je jejich součet. Vodorovná úsečka vpravo má délku 0,1násobku druhé mocniny délky součtu; je úměrná pravděpodobnosti, že foton dopadne do tohoto bodu.</source>
-        <translation>Vľavo zdroj fotónov, za ním clona s dvoma otvormi, ďalej zvislý detektor. Fotón letí z oboch otvorov súčasne k jedenástim bodom detektora, zdola nahor; každá dráha otáča svojou fázovou šípkou (rádiusvektor). V stĺpci súčtu sa obe šípky skladajú za sebou, zelená šípka je ich súčet. Vodorovná úsečka vpravo má dĺžku 0,1-násobku druhej mocniny dĺžky súčtu; je úmerná pravdepodobnosti, že fotón dopadne do tohto bodu.</translation>
+        <source>Vlevo zdroj fotonů, za ním clona se dvěma otvory, dále svislý detektor. Foton letí z obou otvorů současně k jedenácti bodům detektoru, odspodu nahoru; každá trasa otáčí svou šipkou fáze (radiusvektor). Ve sloupci součtu se obě šipky skládají za sebou, zelená šipka je jejich součet. Vodorovná úsečka vpravo má délku %1násobku druhé mocniny délky součtu; je úměrná pravděpodobnosti, že foton dopadne do tohoto bodu.</source>
+        <translation>Vľavo zdroj fotónov, za ním clona s dvoma otvormi, ďalej zvislý detektor. Fotón letí z oboch otvorov súčasne k jedenástim bodom detektora, zdola nahor; každá dráha otáča svojou fázovou šípkou (rádiusvektor). V stĺpci súčtu sa obe šípky skladajú za sebou, zelená šípka je ich súčet. Vodorovná úsečka vpravo má dĺžku %1-násobku druhej mocniny dĺžky súčtu; je úmerná pravdepodobnosti, že fotón dopadne do tohto bodu.</translation>
     </message>
     <message>
         <source>Spustí animaci: foton letí oběma trasami k jedenácti bodům detektoru.</source>
