@@ -130,20 +130,9 @@ void Canvas::redrawWithin(const QRectF &area)
 
 QRect Canvas::scratchDiffers(const QRect &pixels) const
 {
-    QRect changed;
-    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
-        const auto *now = reinterpret_cast<const quint32 *>(m_image.constScanLine(y)) + pixels.left();
-        const auto *redrawn = reinterpret_cast<const quint32 *>(m_scratch.constScanLine(y)) + pixels.left();
-        const int width = pixels.width();
-        const auto first = std::mismatch(now, now + width, redrawn).first - now;
-        if (first == width)
-            continue;
-        int last = width - 1;
-        while (now[last] == redrawn[last])
-            --last;
-        changed |= QRect(pixels.left() + int(first), y, last - int(first) + 1, 1);
-    }
-    return changed;
+    return differing(pixels, [this, &pixels](int y) {
+        return reinterpret_cast<const quint32 *>(m_scratch.constScanLine(pixels.top() + y)) + pixels.left();
+    });
 }
 
 void Canvas::draw(const Stroke &stroke, size_t layer)
@@ -232,16 +221,23 @@ void Canvas::remember(const QRect &pixels)
 // The device pixels within pixels that differ from those remember() kept there, starting at kept.
 QRect Canvas::changedSince(const QRect &pixels, const quint32 *kept) const
 {
+    return differing(pixels, [kept, &pixels](int y) { return kept + ptrdiff_t(y) * pixels.width(); });
+}
+
+// The rows of pixels that differ from those other gives for each row (counted from the top of pixels), as the
+// rectangle holding them.
+QRect Canvas::differing(const QRect &pixels, const std::function<const quint32 *(int row)> &other) const
+{
     QRect changed;
     const int width = pixels.width();
     for (int y = 0; y < pixels.height(); ++y) {
         const auto *now = reinterpret_cast<const quint32 *>(m_image.constScanLine(pixels.top() + y)) + pixels.left();
-        const quint32 *before = kept + ptrdiff_t(y) * width;
-        const auto first = std::mismatch(now, now + width, before).first - now;
+        const quint32 *then = other(y);
+        const auto first = std::mismatch(now, now + width, then).first - now;
         if (first == width)
             continue;
         int last = width - 1;
-        while (now[last] == before[last])
+        while (now[last] == then[last])
             --last;
         changed |= QRect(pixels.left() + int(first), pixels.top() + y, last - int(first) + 1, 1);
     }

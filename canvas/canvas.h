@@ -11,6 +11,7 @@
 #include <QRegion>
 #include <QWidget>
 
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -75,6 +76,7 @@ private:
     QRect changedSince(const QRect &pixels, const quint32 *kept) const;
     // The device pixels within pixels where the scratch raster differs from the raster.
     QRect scratchDiffers(const QRect &pixels) const;
+    QRect differing(const QRect &pixels, const std::function<const quint32 *(int row)> &other) const;
     void markChanged(const QRect &devicePixels);
 
     QSize m_area;
