@@ -5,7 +5,6 @@
 #include "accessibility.h"
 #include "errorreport.h"
 #include "startup.h"
-#include "runwords.h"
 #include "testsupport.h"
 
 #include <algorithm>
@@ -356,38 +355,6 @@ private Q_SLOTS:
         QApplication::sendEvent(shown.window->cmdStart, &up);
         QCOMPARE(shown.window->playback().run() != before, starts);
         shown.window->playback().finish();
-    }
-
-    void resultInWords_data()
-    {
-        QTest::addColumn<QList<double>>("probabilities");
-        QTest::addColumn<QString>("words");
-        QTest::newRow("nouns after 0 to 5, rounding")
-            << QList<double>{0.4, 1.2, 3.4, 4.49, 5}
-            << "Bod 1: 0 pixelů. Bod 2: 1 pixel. Bod 3: 3 pixely. Bod 4: 4 pixely. Bod 5: 5 pixelů, maximum. "
-               "Maximum je v bodě 5.";
-        QTest::newRow("22 and 2") << QList<double>{22, 2} << "Bod 1: 22 pixelů, maximum. Bod 2: 2 pixely. Maximum je v bodě 1.";
-        QTest::newRow("two maxima, a minimum between, none at the ends")
-            << QList<double>{160, 20, 159.6, 80, 70}
-            << "Bod 1: 160 pixelů, maximum. Bod 2: 20 pixelů, minimum. Bod 3: 160 pixelů, maximum. Bod 4: 80 pixelů. "
-               "Bod 5: 70 pixelů. Maxima jsou v bodech 1 a 3, minimum v bodě 2.";
-        QTest::newRow("three minima") << QList<double>{5, 1, 5, 1, 5, 1, 9}
-                                      << "Bod 1: 5 pixelů. Bod 2: 1 pixel, minimum. Bod 3: 5 pixelů. Bod 4: 1 pixel, "
-                                         "minimum. Bod 5: 5 pixelů. Bod 6: 1 pixel, minimum. Bod 7: 9 pixelů, maximum. "
-                                         "Maximum je v bodě 7, minima v bodech 2, 4 a 6.";
-        QTest::newRow("alike once rounded") << QList<double>{160.2, 159.8, 160}
-                                            << "Bod 1: 160 pixelů. Bod 2: 160 pixelů. Bod 3: 160 pixelů. "
-                                               "Všechny úsečky jsou stejně dlouhé.";
-        QTest::newRow("halves round up") << QList<double>{12.5, 0.5}
-                                         << "Bod 1: 13 pixelů, maximum. Bod 2: 1 pixel. Maximum je v bodě 1.";
-    }
-
-    void resultInWords()
-    {
-        QFETCH(QList<double>, probabilities);
-        QFETCH(QString, words);
-        const QString text = words::resultInWords({probabilities.begin(), probabilities.end()});
-        QCOMPARE(text.mid(text.indexOf(QStringLiteral("Bod 1:"))), words);
     }
 
     // F11 shows the window full screen, F11 or Esc leaves it (Esc alone does nothing), the focus staying on Start.
