@@ -13,12 +13,15 @@ constexpr size_t stepsPerPoint = 82, runEnd = 11 * stepsPerPoint;
 
 using Action = std::function<void(SpomalenaAnimace &)>;
 
-// A paced run, paused at once: its first step is drawn, nothing else moves until a key or a seek.
+// A paced run, paused at once: its first step is drawn, nothing else moves until a key or a seek. A clock given
+// paces it from the start.
 struct PausedRun : ShownWindow
 {
-    explicit PausedRun(size_t at = 1)
+    explicit PausedRun(size_t at = 1, std::function<Pacer::Clock::time_point()> clock = {})
         : ShownWindow(true)
     {
+        if (clock)
+            window->pacer().setClock(std::move(clock));
         start();
         QTest::keyClick(window.get(), Qt::Key_Space);
         window->playback().seek(at);
@@ -134,25 +137,46 @@ private Q_SLOTS:
         QVERIFY(QAccessible::queryAccessibleInterface(w.cmdStart)->text(QAccessible::Description).startsWith(QStringLiteral("Animace doběhla.")));
     }
 
-    // Resumed, the run goes on from where it stood, as if the pause had not been: the next step after its wait.
+    void resumingRestartsTheClock_data()
+    {
+        QTest::addColumn<int>("at");
+        QTest::addColumn<double>("wait"); // counts the last step drawn waits before the next
+        QTest::newRow("at the beginning: the first step at once") << 0 << 0.0;
+        QTest::newRow("after the first step") << 1 << 30000.0;
+        QTest::newRow("halfway through the lowest point") << 41 << 30000.0;
+        QTest::newRow("after a point's bar: its short pause") << 82 << 400.0;
+    }
+
+    // Paused, the run stands however long: nothing is drawn. Resumed, it goes on from where it stood, as if the
+    // pause had not been: the next step after the last one's wait, neither sooner nor a wait later.
     void resumingRestartsTheClock()
     {
+        QFETCH(int, at);
+        QFETCH(double, wait);
         Pacer::Clock::time_point now = Pacer::Clock::now();
-        ShownWindow shown(true);
-        shown.window->pacer().setClock([&now] { return now; });
-        shown.start();
-        QTest::keyClick(shown.window.get(), Qt::Key_Space);
-        const size_t paused = shown.window->playback().position();
+        PausedRun run(size_t(at), [&now] { return now; });
+        SpomalenaAnimace &w = *run.window;
+        const QImage paused = w.canvas->image().copy();
         now += std::chrono::minutes(1);
-        shown.window->cmdStart->click(); // "Pokračovat"
-        QCOMPARE(shown.window->playback().state(), Playback::State::Playing);
-        QTest::qWait(3 * Playback::frameInterval.count());
-        QCOMPARE(shown.window->playback().position(), paused);
-        now += shown.window->pacer().due(30000); // one step's wait at slow-down 1
-        QTRY_COMPARE(shown.window->playback().position(), paused + 1);
+        QTimer later; // while the clock stands no frame is scheduled more than a frame ahead: any comes before this
+        later.setSingleShot(true);
+        later.setTimerType(Qt::PreciseTimer);
+        later.start(4 * Playback::frameInterval);
+        QTRY_VERIFY(!later.isActive());
+        QCOMPARE(run.position(), size_t(at));
+        QCOMPARE(w.canvas->image(), paused);
+
+        w.cmdStart->click(); // "Pokračovat"
+        QCOMPARE(w.playback().state(), Playback::State::Playing);
+        if (wait > 0) {
+            QTest::qWait(3 * Playback::frameInterval.count());
+            QCOMPARE(run.position(), size_t(at));
+        }
+        now += w.pacer().due(wait);
+        QTRY_COMPARE(run.position(), size_t(at) + 1);
         now += std::chrono::minutes(1);
-        QTRY_COMPARE(shown.window->playback().state(), Playback::State::Stopped);
-        QVERIFY(shown.window->nZdroj->isVisible());
+        QTRY_COMPARE(w.playback().state(), Playback::State::Stopped);
+        QVERIFY(w.nZdroj->isVisible());
     }
 
     // Busy while playing only; paused, Start reads "Pokračovat" and says so; each step is told.
