@@ -3,53 +3,40 @@
 #include "layers.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 Layers::Layers(size_t count)
     : m_layers(count)
 {
 }
 
-void Layers::add(Layer &layer, const Stroke &stroke)
-{
-    const size_t index = layer.strokes.size();
-    const auto [found, inserted] = layer.latest.try_emplace(stroke, index);
-    if (!inserted) {
-        layer.covered[found->second] = true;
-        ++layer.coveredCount;
-        found->second = index;
-    }
-    layer.strokes.push_back(stroke);
-    layer.footprints.push_back(stroke.footprint());
-    layer.covered.push_back(false);
-}
-
-// The covered strokes dropped once they are the most of the layer.
+// From the last stroke back, the first of each shape is the one shown.
 void Layers::compact(Layer &layer)
 {
-    constexpr size_t worthIt = 256;
-    if (layer.coveredCount < worthIt || 2 * layer.coveredCount < layer.strokes.size())
-        return;
-    size_t kept = 0;
-    for (size_t i = 0; i < layer.strokes.size(); ++i) {
-        if (layer.covered[i])
-            continue;
-        layer.strokes[kept] = layer.strokes[i];
-        layer.footprints[kept] = layer.footprints[i];
-        layer.latest[layer.strokes[kept]] = kept;
-        ++kept;
-    }
-    layer.strokes.resize(kept);
-    layer.footprints.resize(kept);
-    layer.covered.assign(kept, false);
-    layer.coveredCount = 0;
+    std::unordered_set<Stroke, ShapeHash, SameShape> later;
+    std::vector<Stroke> shown;
+    for (auto stroke = layer.strokes.rbegin(); stroke != layer.strokes.rend(); ++stroke)
+        if (later.insert(*stroke).second)
+            shown.push_back(*stroke);
+    std::reverse(shown.begin(), shown.end());
+    layer.strokes = std::move(shown);
+    layer.footprints.clear();
+    layer.compacted = layer.strokes.size();
+}
+
+void Layers::measure(Layer &layer)
+{
+    for (size_t i = layer.footprints.size(); i < layer.strokes.size(); ++i)
+        layer.footprints.push_back(layer.strokes[i].footprint());
 }
 
 void Layers::append(size_t layer, std::span<const Stroke> strokes)
 {
+    constexpr size_t worthCompacting = 8192;
     Layer &into = m_layers.at(layer);
-    for (const Stroke &stroke : strokes)
-        add(into, stroke);
-    compact(into);
+    into.strokes.insert(into.strokes.end(), strokes.begin(), strokes.end());
+    if (into.strokes.size() > 2 * into.compacted + worthCompacting)
+        compact(into);
 }
 
 QRectF Layers::replace(size_t layer, std::span<const Stroke> strokes)
@@ -89,7 +76,7 @@ void Layers::clear()
 bool Layers::othersHoldAny(size_t layer) const
 {
     for (size_t i = 0; i < m_layers.size(); ++i)
-        if (i != layer && m_layers[i].strokes.size() > m_layers[i].coveredCount)
+        if (i != layer && !m_layers[i].strokes.empty())
             return true;
     return false;
 }
@@ -97,7 +84,7 @@ bool Layers::othersHoldAny(size_t layer) const
 bool Layers::holdsAbove(size_t layer) const
 {
     for (size_t i = layer + 1; i < m_layers.size(); ++i)
-        if (m_layers[i].strokes.size() > m_layers[i].coveredCount)
+        if (!m_layers[i].strokes.empty())
             return true;
     return false;
 }
@@ -105,19 +92,25 @@ bool Layers::holdsAbove(size_t layer) const
 std::vector<Stroke> Layers::within(const QRectF &area) const
 {
     std::vector<Stroke> shown;
-    for (const Layer &layer : m_layers)
+    for (Layer &layer : m_layers) {
+        if (layer.strokes.size() > 2 * layer.compacted)
+            compact(layer);
+        if (area.isNull()) {
+            shown.insert(shown.end(), layer.strokes.begin(), layer.strokes.end());
+            continue;
+        }
+        measure(layer);
         for (size_t i = 0; i < layer.strokes.size(); ++i)
-            if (!layer.covered[i] && (area.isNull() || layer.footprints[i].intersects(area)))
+            if (layer.footprints[i].intersects(area))
                 shown.push_back(layer.strokes[i]);
+    }
     return shown;
 }
 
 std::vector<Stroke> Layers::of(size_t layer) const
 {
-    const Layer &from = m_layers.at(layer);
-    std::vector<Stroke> shown;
-    for (size_t i = 0; i < from.strokes.size(); ++i)
-        if (!from.covered[i])
-            shown.push_back(from.strokes[i]);
-    return shown;
+    Layer &from = m_layers.at(layer);
+    if (from.strokes.size() > from.compacted)
+        compact(from);
+    return from.strokes;
 }

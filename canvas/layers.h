@@ -7,12 +7,12 @@
 #include <QRectF>
 
 #include <span>
-#include <unordered_map>
 #include <vector>
 
 // The strokes a picture shows, in layers painted bottom up (layer 0 first). Within a layer a stroke covers every
-// pixel of an earlier one of the same shape, which is dropped: a layer holds no more strokes than shapes, however
-// often they are drawn over, as a run erases by drawing again in grey.
+// pixel of an earlier one of the same shape, which is dropped now and then (compact): a layer holds no more than
+// about twice as many strokes as shapes, however often they are drawn over, as a run erases by drawing again in grey.
+// Appending costs no more than copying the strokes, so that playing a run pays nothing for it.
 class Layers
 {
 public:
@@ -29,21 +29,21 @@ public:
     bool othersHoldAny(size_t layer) const;
     // Whether any layer above this one holds a stroke.
     bool holdsAbove(size_t layer) const;
-    // The strokes shown that reach within area, bottom up; a null area is everywhere.
+    // The strokes that reach within area, bottom up, painted in this order giving the picture; a null area is
+    // everywhere.
     std::vector<Stroke> within(const QRectF &area = QRectF()) const;
-    // The strokes shown of one layer, in order.
+    // The strokes shown of one layer, in order, none covered by a later one.
     std::vector<Stroke> of(size_t layer) const;
 
 private:
     struct Layer
     {
-        std::vector<Stroke> strokes;  // with those covered since, until compacted
-        std::vector<QRectF> footprints;
-        std::vector<bool> covered;
-        size_t coveredCount = 0;
-        std::unordered_map<Stroke, size_t, ShapeHash, SameShape> latest; // per shape, the index of its stroke shown
+        std::vector<Stroke> strokes;    // in order, with some covered since, until compacted
+        std::vector<QRectF> footprints; // of the first strokes, made when asked for
+        size_t compacted = 0;           // how many strokes the last compaction left
     };
+    // The covered strokes dropped.
     static void compact(Layer &layer);
-    static void add(Layer &layer, const Stroke &stroke);
-    std::vector<Layer> m_layers;
+    static void measure(Layer &layer);
+    mutable std::vector<Layer> m_layers;
 };
