@@ -34,8 +34,10 @@ void Playback::start(std::shared_ptr<const Timeline> run, bool overPrevious)
         m_before = nullptr;
         Q_EMIT shown({});
     }
-    if (m_run)
+    if (m_run) {
         m_before = std::move(m_run);
+        Q_EMIT kept(m_before->strokes());
+    }
     m_run = std::move(run);
     m_nextSameShape.clear();
     m_countsBefore.assign(1, 0);

@@ -50,6 +50,9 @@ Q_SIGNALS:
     void drawn(std::span<const Stroke> strokes);
     // The picture is these strokes alone now.
     void shown(const std::vector<Stroke> &picture);
+    // The picture shown is these strokes as they are, nothing to draw: as a run begins over the last one, which
+    // covered every pixel the runs before it drew.
+    void kept(std::span<const Stroke> picture);
     void stateChanged(Playback::State state);
     // After a seek, at the position reached.
     void moved(size_t position);

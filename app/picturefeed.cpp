@@ -24,6 +24,7 @@ PictureFeed::PictureFeed(Canvas &canvas, const Playback &playback, Photons &phot
         m_canvas.draw(strokes, runs);
         m_canvas.flush();
     });
+    connect(&playback, &Playback::kept, this, [this](std::span<const Stroke> picture) { m_canvas.keep(runs, picture); });
     connect(&playback, &Playback::shown, this, [show](const std::vector<Stroke> &picture) { show(runs, picture); });
     connect(&photons, &Photons::landed, this, [this](const Stroke &mark) {
         m_canvas.draw(mark, photonMarks);

@@ -34,6 +34,8 @@ public:
     void draw(std::span<const Stroke> strokes, size_t layer = 0);
     // The layer shows these strokes alone now; the rest of the picture as it was.
     void show(size_t layer, std::span<const Stroke> strokes);
+    // The layer holds these strokes, which the raster shows already: nothing is drawn.
+    void keep(size_t layer, std::span<const Stroke> strokes) { m_layers.assign(layer, strokes); }
     // Every layer empty, the raster transparent.
     void clear();
     const Layers &layers() const { return m_layers; }

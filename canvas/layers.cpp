@@ -32,7 +32,7 @@ void Layers::measure(Layer &layer)
 
 void Layers::append(size_t layer, std::span<const Stroke> strokes)
 {
-    constexpr size_t worthCompacting = 8192;
+    constexpr size_t worthCompacting = 65536; // 2 MB: a layer whose strokes are not all shown anew
     Layer &into = m_layers.at(layer);
     into.strokes.insert(into.strokes.end(), strokes.begin(), strokes.end());
     if (into.strokes.size() > 2 * into.compacted + worthCompacting)
@@ -62,9 +62,14 @@ QRectF Layers::replace(size_t layer, std::span<const Stroke> strokes)
         reach(was);
         reach(strokes);
     }
+    assign(layer, strokes);
+    return changed;
+}
+
+void Layers::assign(size_t layer, std::span<const Stroke> strokes)
+{
     m_layers.at(layer) = Layer();
     append(layer, strokes);
-    return changed;
 }
 
 void Layers::clear()

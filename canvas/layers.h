@@ -25,6 +25,8 @@ public:
     // strokes gone or new where both are few, else everywhere either reached.
     QRectF replace(size_t layer, std::span<const Stroke> strokes);
     void clear();
+    // The layer holds these now, nothing compared.
+    void assign(size_t layer, std::span<const Stroke> strokes);
     // Whether any layer other than this one holds a stroke.
     bool othersHoldAny(size_t layer) const;
     // Whether any layer above this one holds a stroke.

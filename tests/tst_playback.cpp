@@ -303,6 +303,26 @@ private Q_SLOTS:
         run.window->playback().finish();
         QCOMPARE(run.window->canvas->image(), expectedEnd);
     }
+
+    // Grown as a second run begins over the first, before it has drawn a stroke: the first run's picture, grown.
+    void resizeAsASecondRunBegins()
+    {
+        const QSize size(1458, 1080);
+        QImage expected;
+        {
+            PausedRun first(0);
+            first.window->playback().finish();
+            first.window->resize(size);
+            expected = first.window->canvas->image().copy();
+        }
+        PausedRun run(0);
+        run.window->playback().finish();
+        run.start();
+        QTest::keyClick(run.window.get(), Qt::Key_Space);
+        run.window->playback().seek(0);
+        run.window->resize(size);
+        QCOMPARE(run.window->canvas->image(), expected);
+    }
 };
 
 QTEST_MAIN(TestPlayback)
