@@ -42,9 +42,6 @@ public:
     // The run playing or played last; null before the first.
     const Timeline *run() const { return m_run.get(); }
 
-    // The strokes that make the picture at the position: the previous run whole, then this one up to it.
-    std::vector<Stroke> picture() { return pictureAt(m_position); }
-
 Q_SIGNALS:
     // Strokes to draw over the picture, once a frame at most.
     void drawn(std::span<const Stroke> strokes);

@@ -24,7 +24,6 @@ public:
                std::function<bool(const QEvent &)> letThrough);
 
     Playback &playback() { return m_playback; }
-    const Playback &playback() const { return m_playback; }
     bool running() const { return m_playback.running(); }
     // The last run, which may be going on; null before the first.
     const Timeline *run() const { return m_playback.run(); }
